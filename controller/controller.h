@@ -1,0 +1,58 @@
+// The conversion controller: the settings of the running program and the
+// commands that act on them and on the main window's boxes.
+//
+// The settings are process-wide plain integers. Only the routines declared
+// here write them; the window code reads them (status line, dialogs).
+#pragma once
+
+#include "controller/window.h"
+
+namespace controller {
+
+// ---- Settings ------------------------------------------------------------------
+// Input base flags (exactly one is 1 once the main window is up).
+extern int dec, bin, oct, hex;
+// Mode flags (exactly one is 1 once the main window is up).
+extern int us, ones, twos;
+// Calculation length in bits and the octal and hexadecimal digit counts.
+extern int len, l_oct, l_hex;
+// Display options for hexadecimal results.
+extern int C_hex, C_small;
+// Conversion-done flag of one Convert run.
+extern int ne;
+// Error selected for the error-information window (1..4, 1616 for 0xFF).
+extern int em;
+
+// Puts every setting back to its value at process start (all flags 0,
+// lengths 32, 11, 8). The program never needs it; tests do.
+void reset_process_state();
+
+enum class Base { dec, bin, oct, hex };
+enum class Mode { us, ones, twos };
+
+// ---- Settings and their commands ---------------------------------------------
+void init_main_window(Window& w);     // what the main window's initialisation does
+void update_lens(int new_len);        // len, then l_hex and l_oct from it (1..32)
+void set_base(Window& w, Base base);  // commands 490..493: flags and labels
+void set_mode(Mode mode);             // commands 494..496
+void reload_defaults(Window& w);      // command 1418
+void refresh(Window& w);              // command 418
+void refresh_and_reload(Window& w);   // command 1413
+void select_error_info(int command);  // commands 111..115: sets em
+
+// ---- Convert, corrections, hexadecimal options --------------------------------
+void start(Window& w);        // command 411, the Convert command
+void remove_sign(Window& w);  // command 908
+void refine(Window& w);       // command 1419
+void do_C_hex(Window& w);
+void do_C_small(Window& w);
+void toggle_C_hex(Window& w);    // command 907
+void toggle_C_small(Window& w);  // command 909
+
+// ---- Length auto-detection ----------------------------------------------------
+int len_auto(Window& w);  // bits that the number box occupies, unclamped
+// Command 419. Returns false when it refuses the decimal base (nothing
+// changed, no redraw), true when the status line must be redrawn.
+bool auto_detect(Window& w);
+
+}  // namespace controller
