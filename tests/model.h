@@ -2,6 +2,7 @@
 // The engine works on digit strings; the tests check it against this.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -60,6 +61,32 @@ inline std::uint64_t parse(const std::string& text, unsigned base) {
         v = v * base + d;
     }
     return v;
+}
+
+// Comparison by value of two digit texts of a base (letters in either case,
+// any number of leading zeros): 0 equal, 1 first greater, 2 second greater.
+// Texts whose value fits 64 bits compare as machine integers; longer ones as
+// digit strings without their leading zeros: the longer string is greater,
+// and strings of equal length compare digit by digit.
+inline int compare(const std::string& a, const std::string& b, unsigned base) {
+    auto significant = [](const std::string& t) {
+        std::string s = t.substr(std::min(t.find_first_not_of('0'), t.size()));
+        for (char& c : s) {
+            if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+        }
+        return s;
+    };
+    const std::string sa = significant(a);
+    const std::string sb = significant(b);
+    const std::size_t fits = base == 2 ? 64 : base == 8 ? 21 : base == 10 ? 19 : 16;
+    if (sa.size() <= fits && sb.size() <= fits) {
+        const std::uint64_t va = parse(sa, base);
+        const std::uint64_t vb = parse(sb, base);
+        return va == vb ? 0 : va > vb ? 1 : 2;
+    }
+    if (sa.size() != sb.size()) return sa.size() > sb.size() ? 1 : 2;
+    const int c = sa.compare(sb);
+    return c == 0 ? 0 : c > 0 ? 1 : 2;
 }
 
 }  // namespace model

@@ -1,0 +1,40 @@
+// Length auto-detection: the width of the typed number, from its count of
+// characters, confirmed by the user.
+#include <cstring>
+
+#include "controller/controller.h"
+#include "controller/messages.h"
+#include "engine/engine.h"
+
+namespace controller {
+
+int len_auto(Window& w) {
+    char text[49] = {};  // at most 48 characters are counted
+    w.get_text(number_box, text, sizeof text);
+    // Every character counts, invalid ones included: Convert reports those.
+    const int n = static_cast<int>(std::strlen(text));
+    if (bin) return n;
+    if (oct) return n == 11 ? 32 : 3 * n;  // eleven octal digits hold 32 bits
+    if (hex) return engine::is_C_hex(text) == 0 ? 4 * n - 8 : 4 * n;
+    return 0;  // the width of decimal text says nothing about its bits
+}
+
+bool auto_detect(Window& w) {
+    if (!bin && !oct && !hex) {
+        w.message(text::auto_detect_decimal, text::note_title, MessageStyle::information);
+        return false;
+    }
+    const int old_len = len;
+    len = len_auto(w);
+    if (len < 1) len = 1;
+    if (len > 32) {
+        w.message(text::auto_detect_too_big, text::note_title, MessageStyle::information);
+        len = 32;
+    }
+    // The dialog shows len; Cancel puts the old length back.
+    if (w.confirm_length() == 0) len = old_len;
+    update_lens(len);
+    return true;
+}
+
+}  // namespace controller

@@ -1,0 +1,107 @@
+// Digit characters, signs, the decimal parser and validator, the integer
+// power, and fixed-width formatting of unsigned 32-bit values.
+#include "engine/engine.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "engine/internal.h"
+
+namespace engine {
+
+char num_char(int value) {
+    // Unsigned arithmetic: any int wraps to 8 bits instead of overflowing.
+    return static_cast<char>(
+        static_cast<unsigned char>(48u + static_cast<unsigned>(value)));
+}
+
+char num_char_hex(int value) {
+    if (value >= 10 && value <= 15) return static_cast<char>('A' + (value - 10));
+    return num_char(value);
+}
+
+int char_num(char c) { return static_cast<signed char>(c) - 48; }
+
+int char_num_hex(char c) {
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return char_num(c);
+}
+
+int is_signed(const char* text) { return text[0] == '+' || text[0] == '-' ? 1 : 0; }
+
+char* extract_value_of_signed(const char* src, char* dst) {
+    // An empty source has no second character to start from.
+    const char* from = src[0] != '\0' ? src + 1 : src;
+    std::size_t i = 0;
+    do {
+        dst[i] = from[i];
+    } while (from[i++] != '\0');
+    return dst;
+}
+
+int is_valid_dec(const char* text) {
+    for (; *text != '\0'; ++text) {
+        if (*text < '0' || *text > '9') return 0;
+    }
+    return 1;
+}
+
+int str_int(const char* text) {
+    const std::size_t len = std::strlen(text);
+    std::uint32_t sum = 0;
+    std::uint32_t weight = 1;
+    for (std::size_t i = len; i-- > 0;) {
+        sum += static_cast<std::uint32_t>(char_num(text[i])) * weight;
+        weight *= 10u;
+    }
+    return static_cast<int>(sum);
+}
+
+int pow(int base, int exponent) {
+    // Square and multiply: the same product modulo 2^32 as repeated
+    // multiplication, without a loop as long as the exponent.
+    std::uint32_t result = 1;
+    std::uint32_t factor = static_cast<std::uint32_t>(base);
+    for (std::uint32_t e = exponent > 0 ? static_cast<std::uint32_t>(exponent) : 0u; e != 0;
+         e >>= 1) {
+        if (e & 1u) result *= factor;
+        factor *= factor;
+    }
+    return static_cast<int>(result);
+}
+
+int dlw_strcmp(const char* a, const char* b) {
+    // A terminator counts as a character; past a terminator that both texts
+    // share, nothing is read, so short texts are safe.
+    for (int i = 0; i < 4; ++i) {
+        if (a[i] != b[i]) return 1;
+        if (a[i] == '\0') return 0;
+    }
+    return 0;
+}
+
+namespace {
+
+char* fixed_width(std::uint32_t value, int count, char* out, std::uint32_t base) {
+    const std::size_t n = detail::width_of(count);
+    detail::fill_zeros(out, n);
+    for (std::size_t pos = n; pos-- > 0 && value != 0;) {
+        out[pos] = num_char_hex(static_cast<int>(value % base));
+        value /= base;
+    }
+    return out;
+}
+
+}  // namespace
+
+char* dec_bin(std::uint32_t value, int count, char* out) { return fixed_width(value, count, out, 2); }
+char* dec_oct(std::uint32_t value, int count, char* out) { return fixed_width(value, count, out, 8); }
+char* dec_hex(std::uint32_t value, int count, char* out) { return fixed_width(value, count, out, 16); }
+
+int dec_compare(const char* a, const char* b, int width) {
+    return detail::compare_by_value(a, b, width, char_num);
+}
+
+}  // namespace engine

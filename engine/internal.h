@@ -1,0 +1,61 @@
+// Private helpers shared by the engine's source files.
+//
+// Most routines work "at a width": the source text right-aligned in a field of
+// that many characters, padded on the left with '0', and only its last
+// characters kept when it is longer. Rather than copy texts into scratch
+// fields, the routines read the character at a field position through
+// field_char, which computes the source index and never leaves the text.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+namespace engine::detail {
+
+// A width argument as a character count; 0 or less means "no digits".
+inline std::size_t width_of(int width) {
+    return width > 0 ? static_cast<std::size_t>(width) : 0u;
+}
+
+// Writes count '0' characters and the terminator.
+inline char* fill_zeros(char* out, std::size_t count) {
+    std::memset(out, '0', count);
+    out[count] = '\0';
+    return out;
+}
+
+// The character at position pos (0 = leftmost, pos < width) of a field of
+// `width` characters holding text (of length len) right-aligned.
+inline char field_char(const char* text, std::size_t len, std::size_t width, std::size_t pos) {
+    return pos + len < width ? '0' : text[pos + len - width];
+}
+
+// Value of c as a digit of base (2, 8, 10 or 16; hex letters in either case),
+// or -1 when c is not one.
+inline int digit_value(char c, int base) {
+    int v = -1;
+    if (c >= '0' && c <= '9') v = c - '0';
+    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
+    return v < base ? v : -1;
+}
+
+// Comparison by value of two digit texts, the shorter one widened with
+// leading '0's to the longer one (or to width): the leftmost position whose
+// digit values differ decides. 0 equal, 1 first greater, 2 second greater.
+inline int compare_by_value(const char* a, const char* b, int width, int (*digit)(char)) {
+    const std::size_t la = std::strlen(a);
+    const std::size_t lb = std::strlen(b);
+    std::size_t w = width_of(width);
+    if (la > w) w = la;
+    if (lb > w) w = lb;
+    for (std::size_t pos = 0; pos < w; ++pos) {
+        const int da = digit(field_char(a, la, w, pos));
+        const int db = digit(field_char(b, lb, w, pos));
+        if (da != db) return da > db ? 1 : 2;
+    }
+    return 0;
+}
+
+}  // namespace engine::detail
