@@ -1,0 +1,9 @@
+#!/bin/sh
+# Builds the Windows program and starts it under Wine (needs a display).
+set -e
+cd "$(dirname "$0")/.."
+./tools/setup.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target QuorvelNumeralStudio -j "$(nproc 2>/dev/null || echo 2)"
+export WINEPREFIX="$PWD/build/windows/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+exec wine build/windows/ui/QuorvelNumeralStudio.exe
