@@ -1,0 +1,87 @@
+// The error-information window (Help > Error messages).
+#include "controller/controller.h"
+#include "ui/dialogs.h"
+#include "ui/info_window.h"
+#include "ui/resource.h"
+
+namespace {
+
+struct ErrorInfo {
+    int em;
+    const char* text;
+};
+
+// The runs of blanks in the 0x03 text line up its ranges; the 0x02 text ends
+// in a blank. Both are kept as they are.
+const ErrorInfo error_infos[] = {
+    {1,
+     "Error 0x01\nNULL - Input box is empty!\n\n"
+     "Enter any value in the input box and then convert.\n\n"
+     "If you are entering a C/C++ like hexadecimal number make sure that there is a value "
+     "after the 0x or 0X prefix."},
+    {2,
+     "Error 0x02\nInvalid input - The number entered contains invalid character/s!\n\n"
+     "Make sure the number entered does not have any invalid character. Space is also an "
+     "invalid character (a frequent mistake).\n\n"
+     "Following are the valid characters for respective bases:\n\n"
+     "Decimal:\t0 1 2 3 4 5 6 7 8 9\n"
+     "Binary:\t\t0 1\n"
+     "Octal:\t\t0 1 2 3 4 5 6 7\n"
+     "Hexadecimal:\t0 1 2 3 4 5 6 7 8 9 a b c d e f A B C D E F\n\n"
+     "Decimal base can also accept + and - as prefix. \n"
+     "Hexadecimal base can also accept 0x and 0X as prefix.\n\n"
+     "NOTE: |Refine Input| from |Extra| menu will eliminate this error. "},
+    {3,
+     "Error 0x03\nOut of range - number is too big for 32-bit binary representation!\n\n"
+     "Make sure the number entered is within the following range:\n\n"
+     "Decimal (unsigned):   0  to  4294967295\n"
+     "Decimal (1s comp):    -2147483647  to  +2147483647\n"
+     "Decimal (2s comp):    -2147483648  to  +2147483647\n"
+     "Binary (all):                0  to  11111111111111111111111111111111\n"
+     "Octal (all):                  0  to  37777777777\n"
+     "Hexadecimal (all):      0  to  FFFFFFFF\n\n"
+     "Above range is applicable only for 32bit length. To see valid range for current length "
+     "see |Show valid range for current length| from |Length| menu.\n\n"
+     "See Help.html for more detail."},
+    {4,
+     "Error 0x04\nSigned - The number entered is signed!\n\n"
+     "This is not an error if you are working in decimal base and in 1's or 2's complement "
+     "mode. But if you are working in decimal base and unsigned mode and if the number is "
+     "negetive this is an error. Make sure the mode is set correct!\n\n"
+     "In binary, octal or hexadecimal bases the sign of a value is integerated in its "
+     "representation and not prefixed (- or +) as in decimal numbering system. Hence in any "
+     "mode signed number \nis not acceptable in binary, octal or hexadecimal bases. \n\n"
+     "NOTE: |Remove Sign| from |Extra| menu will eliminate this error.\n\n\n"
+     "See Help.html for more detail."},
+    {1616,
+     "Error 0xFF\nUnknown or system error!\n\n"
+     "This error value never raised in testing.\n\n"
+     "If this error occurs exit and restart Quorvel."},
+};
+
+}  // namespace
+
+const char* error_info_text(int em) {
+    for (const ErrorInfo& e : error_infos)
+        if (e.em == em) return e.text;
+    return "";
+}
+
+INT_PTR CALLBACK DlgEmsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+    switch (msg) {
+        case WM_INITDIALOG:
+            white_background_create();
+            SetDlgItemTextA(hwnd, IDC_ERROR_TEXT, error_info_text(controller::em));
+            return 1;
+        case WM_CTLCOLORSTATIC:
+            return white_background(wParam);
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL) EndDialog(hwnd, 0);
+            return 1;
+        case WM_DESTROY:
+            white_background_release();
+            return 0;
+        default:
+            return 0;
+    }
+}

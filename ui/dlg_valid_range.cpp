@@ -1,0 +1,43 @@
+// The valid-range window (Length > Show valid range for current length).
+#include "controller/controller.h"
+#include "controller/length_tools.h"
+#include "ui/dialogs.h"
+#include "ui/info_window.h"
+#include "ui/resource.h"
+
+namespace {
+
+void show_ranges(HWND hwnd) {
+    controller::ValidRanges r;
+    controller::valid_ranges(controller::len, controller::l_oct, controller::l_hex, &r);
+    SetDlgItemTextA(hwnd, IDC_RANGE_LENGTH, r.length);
+    SetDlgItemTextA(hwnd, IDC_RANGE_DEC_MAX, r.dec_max);
+    SetDlgItemTextA(hwnd, IDC_RANGE_ONES_MIN, r.ones_min);
+    SetDlgItemTextA(hwnd, IDC_RANGE_ONES_MAX, r.ones_max);
+    SetDlgItemTextA(hwnd, IDC_RANGE_TWOS_MIN, r.twos_min);
+    SetDlgItemTextA(hwnd, IDC_RANGE_TWOS_MAX, r.twos_max);
+    SetDlgItemTextA(hwnd, IDC_RANGE_BIN_MAX, r.bin_max);
+    SetDlgItemTextA(hwnd, IDC_RANGE_OCT_MAX, r.oct_max);
+    SetDlgItemTextA(hwnd, IDC_RANGE_HEX_MAX, r.hex_max);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK DlgSLProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+    switch (msg) {
+        case WM_INITDIALOG:
+            white_background_create();
+            show_ranges(hwnd);
+            return 1;
+        case WM_CTLCOLORSTATIC:
+            return white_background(wParam);
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL) EndDialog(hwnd, 0);
+            return 1;
+        case WM_DESTROY:
+            white_background_release();
+            return 0;
+        default:
+            return 0;
+    }
+}
