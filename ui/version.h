@@ -14,7 +14,7 @@
 #define QNS_STATUS_VERSION     "Quorvel v" QNS_VERSION_STRING
 #define QNS_DESCRIPTION        "Converts an integer between decimal, binary, octal and hexadecimal"
 #define QNS_COMPANY            "Quorvel"
-#define QNS_COPYRIGHT          "Copyright (C) Quorvel"
+#define QNS_COPYRIGHT          "Copyright (C) 2026 The Quorvel Numeral Studio authors"
 #define QNS_EXE_NAME           "QuorvelNumeralStudio.exe"
 
 // Addresses shown in the About, Help and bug-report windows.
