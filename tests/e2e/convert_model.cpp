@@ -1,0 +1,273 @@
+#include "convert_model.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "model.h"
+
+namespace expect {
+
+namespace {
+
+using u64 = std::uint64_t;
+using i64 = std::int64_t;
+
+constexpr std::size_t read_limit = 48;  // the number box is read 48 characters at a time
+
+bool all_of(const std::string& s, const char* allowed) {
+    for (char c : s)
+        if (!c || !std::strchr(allowed, c)) return false;
+    return true;
+}
+
+const char dec_digits[] = "0123456789";
+const char bin_digits[] = "01";
+const char oct_digits[] = "01234567";
+const char hex_digits[] = "0123456789abcdefABCDEF";
+
+std::string strip_zeros(const std::string& s) {
+    std::size_t i = 0;
+    while (i < s.size() && s[i] == '0') ++i;
+    return s.substr(i);
+}
+
+bool is_sign(char c) { return c == '+' || c == '-'; }
+bool has_prefix(const std::string& s) { return s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'); }
+
+std::string signed_text(i64 v) { return std::to_string(v); }
+
+// The signed value of a typed binary text read in a complement mode: its
+// first digit is the sign, widened to len digits.
+std::string complement_of_typed_binary(const std::string& t, u64 v, int len, Mode mode) {
+    if (mode == Mode::twos && v == (u64{1} << 31)) return "-2147483648";
+    const int n = static_cast<int>(t.size());
+    if (n > len) return any_signed;  // sign and kept digits no longer belong together
+    u64 pattern = v;
+    if (t[0] == '1') pattern |= model::mask(len) & ~model::mask(n);
+    return signed_text(mode == Mode::ones ? model::ones_value(pattern, len) : model::twos_value(pattern, len));
+}
+
+std::string complement_of_low_bits(u64 v, int len, Mode mode) {
+    const u64 p = v & model::mask(len);
+    return signed_text(mode == Mode::ones ? model::ones_value(p, len) : model::twos_value(p, len));
+}
+
+}  // namespace
+
+Run convert_once(const Settings& s, const std::string& box_text) {
+    std::string t = box_text.substr(0, read_limit);
+    const int len = s.len, lo = model::l_oct(len), lh = model::l_hex(len);
+    bool empty = t.empty(), valid = false, in_range = true, sign = !t.empty() && is_sign(t[0]);
+    bool plus = false, minus = false;
+    std::string digits = t;  // what is read as the number
+
+    switch (s.base) {
+    case Base::dec: {
+        if (sign) {
+            plus = t[0] == '+';
+            minus = !plus;
+            digits = t.substr(1);
+            if (digits.empty()) empty = true;
+        }
+        valid = all_of(digits, dec_digits);
+        if (valid) {
+            const std::string d = strip_zeros(digits);
+            u64 limit = s.mode == Mode::us ? 4294967296u : minus && s.mode == Mode::twos ? 2147483649u : 2147483648u;
+            in_range = d.size() <= 10 && model::parse(d, 10) < limit;
+        }
+        break;
+    }
+    case Base::bin:
+        valid = all_of(t, bin_digits);
+        in_range = strip_zeros(t).size() <= 32;
+        break;
+    case Base::oct: {
+        valid = all_of(t, oct_digits);
+        const std::string d = strip_zeros(t);
+        in_range = d.size() < 11 || (d.size() == 11 && d[0] <= '3');
+        break;
+    }
+    case Base::hex:
+        valid = all_of(t, hex_digits);
+        if (has_prefix(t)) {
+            valid = all_of(t.substr(2), hex_digits);
+            if (valid && t.size() == 2) empty = true;
+            if (valid && !empty) digits = t = t.substr(2);
+        }
+        in_range = strip_zeros(digits).size() <= 8;
+        break;
+    }
+
+    Run r;
+    if (empty) r.error = 1;
+    else if (sign && (s.base != Base::dec || (s.mode == Mode::us && !plus))) r.error = 4;
+    else if (!valid) r.error = 2;
+    else if (!in_range) r.error = 3;
+    if (r.error) {
+        r.boxes = {"--", "--", "--"};
+        return r;
+    }
+
+    const u64 v = model::parse(digits, s.base == Base::dec ? 10 : s.base == Base::bin ? 2 : s.base == Base::oct ? 8 : 16);
+    bool options = true;
+    switch (s.base) {
+    case Base::dec:
+        if (s.mode == Mode::us) {
+            if (!sign && box_text.size() > read_limit) {
+                // The unsigned read takes the whole box while the checks saw 48
+                // characters: the value is the program's choice then.
+                r.boxes = {"<any>", "<any>", "<any>"};
+                return r;
+            }
+            r.boxes = {model::fixed(v, 2, len), model::fixed(v, 8, lo), model::fixed(v, 16, lh)};
+        } else {
+            const u64 m = v & model::mask(len);
+            u64 p = m;
+            if (minus) p = s.mode == Mode::ones ? ~m & model::mask(len) : (~m + 1) & model::mask(len);
+            r.boxes = {model::fixed(p, 2, len), model::fixed(p, 8, lo), model::fixed(p, 16, lh)};
+        }
+        break;
+    case Base::bin:
+        r.boxes = {s.mode == Mode::us ? std::to_string(v) : complement_of_typed_binary(t, v, len, s.mode),
+                   model::fixed(v, 8, lo), model::fixed(v, 16, lh)};
+        break;
+    case Base::hex:
+        options = false;  // the third box holds the octal result
+        r.boxes = {s.mode == Mode::us ? std::to_string(v) : complement_of_low_bits(v, len, s.mode),
+                   model::fixed(v, 2, 4 * lh), model::fixed(v & model::mask(4 * lh), 8, lo)};
+        break;
+    case Base::oct:
+        r.boxes = {s.mode == Mode::us ? std::to_string(v) : complement_of_low_bits(v, len, s.mode),
+                   model::fixed(v, 2, len), model::fixed(v & model::mask(len), 16, lh)};
+        break;
+    }
+    if (options) {
+        if (s.c_hex) r.boxes[2] = "0x" + r.boxes[2];
+        if (s.c_small)
+            for (char& c : r.boxes[2])
+                if (c >= 'A' && c <= 'F') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return r;
+}
+
+Outcome convert(const Settings& s, std::string box_text, const std::string& answers) {
+    Outcome o;
+    std::size_t next = 0;
+    for (int round = 0; round < 200; ++round) {
+        const Run r = convert_once(s, box_text);
+        o.boxes = r.boxes;
+        if (r.error) o.errors.push_back(r.error);
+        if (r.error != 2 && r.error != 4) break;
+        const char a = next < answers.size() ? answers[next++] : 'N';
+        if (a != 'Y') break;
+        box_text = r.error == 4 ? remove_sign(box_text) : refine(s.base, box_text);
+    }
+    o.number_box = box_text;
+    return o;
+}
+
+std::string remove_sign(const std::string& box_text) {
+    const std::string t = box_text.substr(0, read_limit);
+    if (t.empty() || !is_sign(t[0])) return box_text;
+    return t.size() > 1 ? t.substr(1) : "0";
+}
+
+std::string refine(Base base, const std::string& box_text) {
+    const std::string t = box_text.substr(0, read_limit);
+    std::string keep;    // characters copied as they are
+    const char* allowed = nullptr;
+    switch (base) {
+    case Base::bin: allowed = bin_digits; break;
+    case Base::oct: allowed = oct_digits; break;
+    case Base::dec:
+        allowed = dec_digits;
+        if (!t.empty() && is_sign(t[0])) keep = t.substr(0, 1);
+        break;
+    case Base::hex:
+        allowed = hex_digits;
+        if (has_prefix(t)) keep = t.substr(0, 2);
+        break;
+    }
+    std::string out = keep;
+    for (std::size_t i = keep.size(); i < t.size(); ++i)
+        if (std::strchr(allowed, t[i])) out += t[i];
+    return out.empty() ? "0" : out;
+}
+
+int detected_length(Base base, const std::string& box_text) {
+    const std::string t = box_text.substr(0, read_limit);
+    const int n = static_cast<int>(t.size());
+    switch (base) {
+    case Base::bin: return n;
+    case Base::oct: return n == 11 ? 32 : 3 * n;
+    case Base::hex: return has_prefix(t) ? 4 * n - 8 : 4 * n;
+    case Base::dec: break;
+    }
+    return -1;
+}
+
+std::array<std::string, 4> labels(Base base) {
+    switch (base) {
+    case Base::dec: return {"Dec", "Bin", "Oct", "Hex"};
+    case Base::bin: return {"Bin", "Dec", "Oct", "Hex"};
+    case Base::oct: return {"Oct", "Dec", "Bin", "Hex"};
+    case Base::hex: return {"Hex", "Dec", "Bin", "Oct"};
+    }
+    return {};
+}
+
+std::string status_base(Base base) { return labels(base)[0]; }
+
+std::string status_mode(Mode mode) {
+    return mode == Mode::us ? "unsigned" : mode == Mode::ones ? "1s comp" : "2s comp";
+}
+
+int base_command(Base base) {
+    return base == Base::dec ? 490 : base == Base::bin ? 491 : base == Base::hex ? 492 : 493;
+}
+
+int mode_command(Mode mode) { return mode == Mode::us ? 494 : mode == Mode::ones ? 495 : 496; }
+
+const char* error_text(int error) {
+    switch (error) {
+    case 1:
+        return "\t\t\t\t\t\t\nError 0x01\nNULL - Input box is empty!\n\nEnter any value in the input box and then "
+               "convert.\n\nIf you are entering a C/C++ like hexadecimal number \nmake sure that there is a value "
+               "after the \"0x\" or \"0X\" \nprefix.\n\n\n\n\n\n";
+    case 2:
+        return "\t\t\t\t\t\t\nError 0x02\nInvalid input - Number contains invalid character/s!\n\nQuorvel can "
+               "eliminate this error automatically.\n\nYou can remove this error manually through\nExtra -> Refine "
+               "input\n\n\n\n\n\nDo you want Quorvel to eliminate this error?\n";
+    case 3:
+        return "\t\t\t\t\t\t\nError 0x03\nOut of range - number is too big for 32-bit binary \nrepresentation "
+               "under current base and mode!\n\nSee |Error messages| for Error 0x03 from |Help| \nmeun.\n\n\n\n\n\n\n"
+               "See Help.html for more detail.";
+    case 4:
+        return "\t\t\t\t\t\t\nError 0x04\nSigned - The number entered is signed!\n\nIMPORTANT: if your are "
+               "working in decimal \nbase make sure the mode is set correct!\n\nQuorvel can eliminate this error "
+               "automatically.\n\nYou can remove this error manually through\nExtra -> Remove sign\n\nDo you want "
+               "Quorvel to eliminate this error?";
+    }
+    return "";
+}
+
+std::array<std::string, 8> valid_ranges(int len) {
+    if (len == 32)
+        return {"4294967295", "-2147483647", "+2147483647", "-2147483648", "+2147483647",
+                std::string(32, '1'), "37777777777", "FFFFFFFF"};
+    const i64 p = i64{1} << (len - 1);
+    const u64 all = model::mask(len);
+    return {std::to_string(all), signed_text(1 - p), signed_text(p - 1), signed_text(-p), signed_text(p - 1),
+            std::string(static_cast<std::size_t>(len), '1'), model::fixed(all, 8, model::l_oct(len)),
+            model::fixed(all, 16, model::l_hex(len))};
+}
+
+unsigned typed_length(const std::string& typed) {
+    if (typed.empty() || !all_of(typed, dec_digits)) return 0;
+    const std::string d = strip_zeros(typed);
+    if (d.size() > 10) return 0;
+    const u64 v = model::parse(d, 10);
+    return v > 0xFFFFFFFFu ? 0 : static_cast<unsigned>(v);
+}
+
+}  // namespace expect

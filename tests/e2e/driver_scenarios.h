@@ -1,0 +1,20 @@
+// The scenarios of the in-process driver, chosen by QNS_DRIVER.
+#pragma once
+
+#include <string>
+
+#include "driver_ui.h"
+
+namespace e2e {
+
+// Every command, dialog and message, and the Convert cases.
+void run_full(Ui& ui, Report& report);
+// Seeded random commands, texts and answers for about a minute.
+void run_monkey(Ui& ui, Report& report, unsigned seed, int max_steps, int time_budget_ms);
+// Decimal 255 converted at 8 bits, then the window saved as a BMP file.
+void run_screenshot(Ui& ui, Report& report, const std::string& bmp_path);
+
+// A path given in the Unix form names the same file through drive Z:.
+std::string windows_path(const std::string& path);
+
+}  // namespace e2e
