@@ -26,19 +26,12 @@ INT_PTR CALLBACK DialogAboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
             create_address_box(hwnd, IDC_ABOUT_URL, 17, 206, 252, 17, URL,
                                AddressBox::bordered_centred, address_font);
             return 1;
-        case WM_CTLCOLORSTATIC:
-            return white_background(wParam);
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) EndDialog(hwnd, 0);
-            return 1;
         case WM_DESTROY:
-            white_background_release();
             if (address_font) DeleteObject(address_font);
             address_font = nullptr;
             if (picture) DestroyIcon(picture);
             picture = nullptr;
-            return 0;
-        default:
-            return 0;
+            break;
     }
+    return white_window_message(hwnd, msg, wParam);
 }

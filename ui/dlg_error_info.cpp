@@ -68,20 +68,10 @@ const char* error_info_text(int em) {
 }
 
 INT_PTR CALLBACK DlgEmsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
-    switch (msg) {
-        case WM_INITDIALOG:
-            white_background_create();
-            SetDlgItemTextA(hwnd, IDC_ERROR_TEXT, error_info_text(controller::em));
-            return 1;
-        case WM_CTLCOLORSTATIC:
-            return white_background(wParam);
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) EndDialog(hwnd, 0);
-            return 1;
-        case WM_DESTROY:
-            white_background_release();
-            return 0;
-        default:
-            return 0;
+    if (msg == WM_INITDIALOG) {
+        white_background_create();
+        SetDlgItemTextA(hwnd, IDC_ERROR_TEXT, error_info_text(controller::em));
+        return 1;
     }
+    return white_window_message(hwnd, msg, wParam);
 }

@@ -19,18 +19,10 @@ INT_PTR CALLBACK DialogHelpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
             create_address_box(hwnd, IDC_HELP_URL, 19, 284, 319, 17, URL_HELP,
                                AddressBox::plain_left, address_font);
             return 1;
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORSTATIC:
-            return white_background(wParam);
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) EndDialog(hwnd, 0);
-            return 1;
         case WM_DESTROY:
-            white_background_release();
             if (address_font) DeleteObject(address_font);
             address_font = nullptr;
-            return 0;
-        default:
-            return 0;
+            break;
     }
+    return white_window_message(hwnd, msg, wParam);
 }

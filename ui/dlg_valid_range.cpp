@@ -24,20 +24,10 @@ void show_ranges(HWND hwnd) {
 }  // namespace
 
 INT_PTR CALLBACK DlgSLProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
-    switch (msg) {
-        case WM_INITDIALOG:
-            white_background_create();
-            show_ranges(hwnd);
-            return 1;
-        case WM_CTLCOLORSTATIC:
-            return white_background(wParam);
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) EndDialog(hwnd, 0);
-            return 1;
-        case WM_DESTROY:
-            white_background_release();
-            return 0;
-        default:
-            return 0;
+    if (msg == WM_INITDIALOG) {
+        white_background_create();
+        show_ranges(hwnd);
+        return 1;
     }
+    return white_window_message(hwnd, msg, wParam);
 }

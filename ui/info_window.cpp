@@ -18,6 +18,22 @@ INT_PTR white_background(WPARAM hdc) {
     return reinterpret_cast<INT_PTR>(BackgroundColor1);
 }
 
+INT_PTR white_window_message(HWND window, UINT msg, WPARAM wParam) {
+    switch (msg) {
+        case WM_CTLCOLOREDIT:  // read-only edit boxes send WM_CTLCOLORSTATIC
+        case WM_CTLCOLORSTATIC:
+            return white_background(wParam);
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL) EndDialog(window, 0);
+            return 1;
+        case WM_DESTROY:
+            white_background_release();
+            return 0;
+        default:
+            return 0;
+    }
+}
+
 namespace {
 
 // The address boxes and their font are given in pixels of the usual screen,

@@ -17,6 +17,12 @@ void white_background_release();
 // on the white brush.
 INT_PTR white_background(WPARAM hdc);
 
+// The messages that every white window answers alike: the colour messages
+// (white, transparent text), OK / Escape / the close box (the dialog ends
+// with 0) and, when it closes, the release of the brush. Returns what the
+// dialog procedure returns for msg.
+INT_PTR white_window_message(HWND window, UINT msg, WPARAM wParam);
+
 // Tahoma, 13 pixels high on the usual screen (scaled with the window). The
 // caller deletes it with DeleteObject when its window closes.
 HFONT create_address_font(HWND window);
