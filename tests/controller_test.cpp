@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controller/controller.h"
+#include "expected_texts.h"
 #include "fake_window.h"
 #include "model.h"
 
@@ -16,29 +17,12 @@ using controller::Base;
 using controller::Mode;
 using controller::MessageStyle;
 
-// The texts as the user must read them, kept apart from the program's own
-// copies so that a slip in either shows.
-const char* const kTitle = "Error Detected ...";
-const char* const kError01 =
-    "\t\t\t\t\t\t\nError 0x01\nNULL - Input box is empty!\n\nEnter any value in the input box and then convert.\n\nIf you are entering a C/C++ like hexadecimal number \nmake sure that there is a value after the \"0x\" or \"0X\" \nprefix.\n\n\n\n\n\n";
-const char* const kError04 =
-    "\t\t\t\t\t\t\nError 0x04\nSigned - The number entered is signed!\n\nIMPORTANT: if your are working in decimal \nbase make sure the mode is set correct!\n\nQuorvel can eliminate this error automatically.\n\nYou can remove this error manually through\nExtra -> Remove sign\n\nDo you want Quorvel to eliminate this error?";
-const char* const kError02 =
-    "\t\t\t\t\t\t\nError 0x02\nInvalid input - Number contains invalid character/s!\n\nQuorvel can eliminate this error automatically.\n\nYou can remove this error manually through\nExtra -> Refine input\n\n\n\n\n\nDo you want Quorvel to eliminate this error?\n";
-const char* const kError03 =
-    "\t\t\t\t\t\t\nError 0x03\nOut of range - number is too big for 32-bit binary \nrepresentation under current base and mode!\n\nSee |Error messages| for Error 0x03 from |Help| \nmeun.\n\n\n\n\n\n\nSee Help.html for more detail.";
-const char* const kNoteTitle = "Note...";
-const char* const kDecimalNote =
-    "\nAuto-detect length\n\nYou are currently working in decimal base!\n\nThis feature is available for binary, octal or             \nhexadecimal bases, not for decimal base.\n";
-const char* const kTooBigNote =
-    "\nInvalid number...!\n\nNumber is too big for 32-bit binary representation.              \n\nThis version of program supports maximum of 32-bit \nbinary representation. Valid length for this version \nis from 1 to 32 bit. \n\nNote: every character in the input box is counted, \nincluding any invalid characters (if any).\n";
-
 // The error number a message box shows, 0 for none of the four.
 int error_of(const fake::Message& m) {
-    if (m.text == kError01) return 1;
-    if (m.text == kError02) return 2;
-    if (m.text == kError03) return 3;
-    if (m.text == kError04) return 4;
+    if (m.text == expect::error_0x01) return 1;
+    if (m.text == expect::error_0x02) return 2;
+    if (m.text == expect::error_0x03) return 3;
+    if (m.text == expect::error_0x04) return 4;
     return 0;
 }
 
@@ -316,7 +300,7 @@ TEST_F(Controller, ConvertTable) {
         ASSERT_EQ(w.messages.size(), c.error ? 1u : 0u) << where;
         if (c.error) {
             EXPECT_EQ(error_of(w.messages[0]), c.error) << where;
-            EXPECT_EQ(w.messages[0].title, kTitle);
+            EXPECT_EQ(w.messages[0].title, expect::error_title);
         }
         EXPECT_EQ(w.text(controller::number_box), c.input) << where;  // No corrects nothing
     }
@@ -344,10 +328,10 @@ TEST_F(Controller, MessageTextsTitlesAndStyles) {
         MessageStyle style;
     };
     const Row rows[] = {
-        {"", kError01, MessageStyle::information},
-        {"7q", kError02, MessageStyle::question},
-        {"99999999999", kError03, MessageStyle::information},
-        {"-7", kError04, MessageStyle::question},
+        {"", expect::error_0x01, MessageStyle::information},
+        {"7q", expect::error_0x02, MessageStyle::question},
+        {"99999999999", expect::error_0x03, MessageStyle::information},
+        {"-7", expect::error_0x04, MessageStyle::question},
     };
     for (const Row& r : rows) {
         fresh();
@@ -355,7 +339,7 @@ TEST_F(Controller, MessageTextsTitlesAndStyles) {
         convert(r.input);
         ASSERT_EQ(w.messages.size(), 1u);
         EXPECT_EQ(w.messages[0].text, r.text);
-        EXPECT_EQ(w.messages[0].title, kTitle);
+        EXPECT_EQ(w.messages[0].title, expect::error_title);
         EXPECT_EQ(w.messages[0].style, r.style);
         EXPECT_EQ(w.messages[0].answer, r.style == MessageStyle::question ? Answer::cancel : Answer::ok);
     }
@@ -573,8 +557,8 @@ TEST_F(Controller, AutoDetectTable) {
         EXPECT_EQ(w.confirm_shown, std::vector<int>{c.shown}) << c.typed;
         ASSERT_EQ(w.messages.size(), c.too_big ? 1u : 0u) << c.typed;
         if (c.too_big) {
-            EXPECT_EQ(w.messages[0].text, kTooBigNote);
-            EXPECT_EQ(w.messages[0].title, kNoteTitle);
+            EXPECT_EQ(w.messages[0].text, expect::auto_too_big_text);
+            EXPECT_EQ(w.messages[0].title, expect::note_title);
             EXPECT_EQ(w.messages[0].style, MessageStyle::information);
         }
         EXPECT_EQ(controller::len, c.final_len) << c.typed;
@@ -590,8 +574,8 @@ TEST_F(Controller, AutoDetectRefusesDecimal) {
     w.type("1011");
     EXPECT_FALSE(controller::auto_detect(w));
     ASSERT_EQ(w.messages.size(), 1u);
-    EXPECT_EQ(w.messages[0].text, kDecimalNote);
-    EXPECT_EQ(w.messages[0].title, kNoteTitle);
+    EXPECT_EQ(w.messages[0].text, expect::auto_decimal_text);
+    EXPECT_EQ(w.messages[0].title, expect::note_title);
     EXPECT_EQ(w.messages[0].style, MessageStyle::information);
     EXPECT_TRUE(w.confirm_shown.empty());
     EXPECT_EQ(controller::len, 12);

@@ -20,8 +20,8 @@
 
 #include "controller/controller.h"
 #include "controller/length_tools.h"
-#include "controller/messages.h"
 #include "engine/engine.h"
+#include "expected_texts.h"
 #include "fake_window.h"
 #include "model.h"
 
@@ -557,7 +557,7 @@ TEST_F(HelpPage, ErrorExamplesRaiseTheirError) {
         s.w.type(input);
         controller::start(s.w);
         ASSERT_EQ(s.w.messages.size(), 1u);
-        EXPECT_EQ(s.w.messages[0].title, controller::text::error_title);
+        EXPECT_EQ(s.w.messages[0].title, expect::error_title);
         EXPECT_NE(s.w.messages[0].text.find("\nError " + code + "\n"), std::string::npos) << s.w.messages[0].text;
         EXPECT_EQ(s.w.results(), (std::vector<std::string>{"--", "--", "--"}));
         EXPECT_EQ(s.w.text(controller::number_box), input);
@@ -589,7 +589,7 @@ TEST_F(HelpPage, AutoDetectExamplesGiveTheirLength) {
         EXPECT_EQ(controller::len, detected);
         ASSERT_EQ(s.w.messages.size(), note ? 1u : 0u);
         if (note) {
-            EXPECT_EQ(s.w.messages[0].text, controller::text::auto_detect_too_big);
+            EXPECT_EQ(s.w.messages[0].text, expect::auto_too_big_text);
         }
     }
     EXPECT_GE(n, 5u);

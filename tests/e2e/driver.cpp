@@ -53,9 +53,11 @@ void quick_look(Ui& ui, Report& r) {
 DWORD WINAPI driver_main(LPVOID) {
     static Report report;
     const std::string scenario = env("QNS_DRIVER", "full");
-    start_watchdog(30000, scenario == "monkey" ? 150000 : 240000, &report);
+    // Far above what a slow machine needs (the full walk takes under a
+    // minute on two busy cores), yet within the test's own time limit.
+    start_watchdog(2 * static_cast<int>(step_limit_ms), scenario == "monkey" ? 240000 : 480000, &report);
     Ui ui(report);
-    if (!ui.attach(30000)) give_up(report, "the main window did not appear within 30 s");
+    if (!ui.attach(static_cast<int>(step_limit_ms))) give_up(report, "the main window did not appear within 60 s");
     say("scenario %s: main window ready %.0f ms after process start", scenario.c_str(), ms_since_process_start());
 
     std::string way = "menu";
@@ -89,8 +91,8 @@ DWORD WINAPI driver_main(LPVOID) {
     else if (way == "escape") ui.post_key(VK_ESCAPE);
     else if (way == "close") PostMessageA(ui.main(), WM_SYSCOMMAND, SC_CLOSE, 0);
     // WinMain now returns 0 and the process ends; reaching the end of the wait is a failure.
-    Sleep(10000);
-    give_up(report, ("the program was still running 10 s after " + way).c_str());
+    Sleep(static_cast<DWORD>(step_limit_ms));
+    give_up(report, ("the program was still running 60 s after " + way).c_str());
 }
 
 }  // namespace

@@ -65,8 +65,8 @@ void start_state(Session& t) {
     r.check(t.centred(ui.main()), "centred on the screen");
 
     DWORD_PTR big = 0, small = 0;
-    SendMessageTimeoutA(ui.main(), WM_GETICON, ICON_BIG, 0, SMTO_NORMAL, 5000, &big);
-    SendMessageTimeoutA(ui.main(), WM_GETICON, ICON_SMALL, 0, SMTO_NORMAL, 5000, &small);
+    SendMessageTimeoutA(ui.main(), WM_GETICON, ICON_BIG, 0, SMTO_NORMAL, reply_limit_ms, &big);
+    SendMessageTimeoutA(ui.main(), WM_GETICON, ICON_SMALL, 0, SMTO_NORMAL, reply_limit_ms, &small);
     r.check(big != 0 && small != 0, "large and small window icons set");
 
     // The green tick, the blue arrow and the red cross beside About, Refresh
@@ -394,7 +394,7 @@ void auto_case(Session& t, Base base, const std::string& text, char answer, int 
     ui.command(419, [&](const Modal& m) -> Action {
         if (m.message_box && !note && !dialog) {
             note = true;
-            t.check_box(m, "Note...", expect::auto_too_big_text, Icon::information, {IDOK}, "too-big note");
+            t.check_box(m, expect::note_title, expect::auto_too_big_text, Icon::information, {IDOK}, "too-big note");
             return press(IDOK);
         }
         if (m.message_box || dialog) return {};
@@ -431,7 +431,7 @@ void auto_detect(Session& t) {
     int notes = 0;
     ui.command(419, [&](const Modal& m) -> Action {
         if (!m.message_box || notes++) return {};
-        t.check_box(m, "Note...", expect::auto_decimal_text, Icon::information, {IDOK}, "decimal note");
+        t.check_box(m, expect::note_title, expect::auto_decimal_text, Icon::information, {IDOK}, "decimal note");
         return press(IDOK);
     });
     r.check(notes == 1, "decimal base refused with a note");
@@ -517,7 +517,7 @@ void define_length(Session& t) {
         std::string typed = c.typed;
         ui.command(1411, [&](const Modal& m) -> Action {
             if (m.message_box) {
-                t.check_box(m, "Length invalid...!", expect::length_invalid_text, Icon::information, {IDOK, IDCANCEL},
+                t.check_box(m, expect::length_invalid_title, expect::length_invalid_text, Icon::information, {IDOK, IDCANCEL},
                             "refusal");
                 const char a = c.answers[answered] ? c.answers[answered++] : 'C';
                 return press(a == 'O' ? IDOK : IDCANCEL);

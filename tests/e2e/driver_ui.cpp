@@ -1,5 +1,6 @@
 #include "driver_ui.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -150,6 +151,22 @@ LRESULT CALLBACK getmessage_hook(int code, WPARAM wp, LPARAM lp) {
     return CallNextHookEx(g_hook, code, wp, lp);
 }
 
+// Posts a marker to a window; 0 when the window is gone.
+LONG post_marker(HWND h) {
+    const LONG seq = ++g_marker_sent;
+    return PostMessageA(h, marker_msg, static_cast<WPARAM>(seq), 0) ? seq : 0;
+}
+
+// Markers come out of the queue in the order they were posted (one posted
+// to a window that was destroyed meanwhile never comes out).
+bool marker_seen(LONG seq) { return g_marker_seen >= seq; }
+
+[[noreturn]] void hung(Report& report, const std::string& what) {
+    say("FAIL [%s] %s", report.context().c_str(), what.c_str());
+    say("%d passed, %d failed", report.passed(), report.failed() + 1);
+    ExitProcess(2);
+}
+
 std::string class_name(HWND h) {
     char buf[64] = {};
     GetClassNameA(h, buf, sizeof buf);
@@ -195,23 +212,38 @@ bool Ui::attach(int timeout_ms) {
 }
 
 bool Ui::ready(HWND h) {
-    const LONG seq = ++g_marker_sent;
-    if (!PostMessageA(h, marker_msg, static_cast<WPARAM>(seq), 0)) return false;
+    const LONG seq = post_marker(h);
+    if (!seq) return false;
+    // Not seen in time: asked again by the caller, whose own limit counts.
     const ULONGLONG deadline = GetTickCount64() + 5000;
-    while (g_marker_seen != seq) {
+    while (!marker_seen(seq)) {
         if (!IsWindow(h) || GetTickCount64() > deadline) return false;
         Sleep(1);
     }
-    return IsWindow(h) && IsWindowVisible(h) && IsWindowEnabled(h);
+    return IsWindow(h) && IsWindowVisible(h) && IsWindowEnabled(h) && !busy(h);
+}
+
+bool Ui::busy(HWND h) const { return std::find(busy_.begin(), busy_.end(), h) != busy_.end(); }
+
+void Ui::wait_gone(HWND h, const std::string& title) {
+    const ULONGLONG deadline = GetTickCount64() + step_limit_ms;
+    while (IsWindow(h)) {
+        if (GetTickCount64() > deadline) {
+            report_.fail("window \"" + visible(title) + "\" still there 60 s after its answer");
+            return;
+        }
+        Sleep(1);
+    }
 }
 
 std::string Ui::window_text(HWND w) {
     if (!w) return "<no window>";
     DWORD_PTR n = 0;
-    if (!SendMessageTimeoutA(w, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &n)) return "<no answer>";
+    if (!SendMessageTimeoutA(w, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, reply_limit_ms, &n)) return "<no answer>";
     std::string s(n + 1, '\0');
     DWORD_PTR got = 0;
-    SendMessageTimeoutA(w, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()), SMTO_NORMAL, 5000, &got);
+    SendMessageTimeoutA(w, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()), SMTO_NORMAL, reply_limit_ms,
+                        &got);
     s.resize(std::strlen(s.c_str()));
     return s;
 }
@@ -225,7 +257,7 @@ std::string Ui::text(HWND dlg, int id) {
 void Ui::set_text(HWND dlg, int id, const std::string& s) {
     HWND c = GetDlgItem(dlg, id);
     DWORD_PTR r = 0;
-    if (!c || !SendMessageTimeoutA(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(s.c_str()), SMTO_NORMAL, 5000, &r))
+    if (!c || !SendMessageTimeoutA(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(s.c_str()), SMTO_NORMAL, reply_limit_ms, &r))
         report_.fail("could not type into control " + std::to_string(id));
 }
 
@@ -254,13 +286,15 @@ HWND Ui::focus() {
 
 HWND Ui::active_modal() {
     struct Find {
-        HWND main, found;
-    } f{main_, nullptr};
+        const Ui* ui;
+        HWND found;
+    } f{this, nullptr};
     EnumThreadWindows(
         ui_thread_,
         [](HWND h, LPARAM lp) -> BOOL {
             auto* f = reinterpret_cast<Find*>(lp);
-            if (h != f->main && IsWindowVisible(h) && IsWindowEnabled(h) && class_name(h) == "#32770") {
+            if (h != f->ui->main_ && IsWindowVisible(h) && IsWindowEnabled(h) && !f->ui->busy(h) &&
+                class_name(h) == "#32770") {
                 f->found = h;
                 return FALSE;
             }
@@ -308,7 +342,7 @@ Modal Ui::read_modal(HWND h) {
         HWND ic = GetDlgItem(h, 1088);  // the message box's icon static
         HICON icon = nullptr;
         DWORD_PTR r = 0;
-        if (ic && IsWindowVisible(ic) && SendMessageTimeoutA(ic, STM_GETICON, 0, 0, SMTO_NORMAL, 5000, &r))
+        if (ic && IsWindowVisible(ic) && SendMessageTimeoutA(ic, STM_GETICON, 0, 0, SMTO_NORMAL, reply_limit_ms, &r))
             icon = reinterpret_cast<HICON>(r);
         if (!icon) m.icon = Icon::none;
         else if (icon == LoadIconA(nullptr, IDI_INFORMATION)) m.icon = Icon::information;
@@ -320,48 +354,61 @@ Modal Ui::read_modal(HWND h) {
     return m;
 }
 
-void Ui::pump(HANDLE done, const ModalHandler& handler, const char* what) {
-    const ULONGLONG deadline = GetTickCount64() + 15000;
-    while (WaitForSingleObject(done, 1) == WAIT_TIMEOUT) {
-        if (GetTickCount64() > deadline) {
-            say("FAIL [%s] %s did not finish within 15 s (program hung?)", report_.context().c_str(), what);
-            say("%d passed, %d failed", report_.passed(), report_.failed() + 1);
-            ExitProcess(2);
-        }
+void Ui::pump(const std::function<bool()>& finished, const ModalHandler& handler, const std::string& what) {
+    ULONGLONG deadline = GetTickCount64() + step_limit_ms;
+    while (!finished()) {
+        if (GetTickCount64() > deadline) hung(report_, what + " did not finish within 60 s (program hung?)");
         HWND h = active_modal();
-        // A modal being created or closed answers only once it runs its own
-        // message loop; until then it is not ready to be read.
-        if (!h || !GetWindow(h, GW_OWNER) || !ready(h)) continue;
-        const Modal m = read_modal(h);
-        // A window that lost its owner while being read is on its way out.
-        if (!IsWindow(h) || !GetWindow(h, GW_OWNER)) continue;
-        if (trace()) say("trace: modal %p \"%s\" owner %p, %zu buttons", static_cast<void*>(h), visible(m.title).c_str(),
-                         static_cast<void*>(GetWindow(h, GW_OWNER)), m.buttons.size());
-        progress(std::string(report_.context()) + ": modal \"" + visible(m.title) + "\"");
-        Action a = handler ? handler(m) : Action{};
-        if (a.kind == Action::unexpected) {
-            report_.fail("unexpected window \"" + visible(m.title) + "\" text \"" + visible(m.text) + "\"");
-            a = press(2);
-            for (int id : m.buttons)
-                if (id == IDCANCEL || id == IDOK) a = press(id);
-            if (m.message_box && !m.buttons.empty()) a = press(m.buttons.back());
+        if (h && GetWindow(h, GW_OWNER) && ready(h)) {
+            answer(h, handler);
+            deadline = GetTickCount64() + step_limit_ms;
+        } else {
+            Sleep(1);
         }
-        act(m, a, handler);
     }
+}
+
+void Ui::answer(HWND h, const ModalHandler& handler) {
+    const Modal m = read_modal(h);
+    // Nothing but an answer ends a modal; one that went anyway is reported.
+    if (!report_.check(IsWindow(h) && IsWindowVisible(h), "window \"" + visible(m.title) + "\" stayed until answered"))
+        return;
+    if (trace()) say("trace: modal %p \"%s\" owner %p, %zu buttons", static_cast<void*>(h), visible(m.title).c_str(),
+                     static_cast<void*>(GetWindow(h, GW_OWNER)), m.buttons.size());
+    progress(std::string(report_.context()) + ": modal \"" + visible(m.title) + "\"");
+    Action a = handler ? handler(m) : Action{};
+    if (a.kind == Action::unexpected) {
+        report_.fail("unexpected window \"" + visible(m.title) + "\" text \"" + visible(m.text) + "\"");
+        a = press(2);
+        for (int id : m.buttons)
+            if (id == IDCANCEL || id == IDOK) a = press(id);
+        if (m.message_box && !m.buttons.empty()) a = press(m.buttons.back());
+    }
+    busy_.push_back(h);
+    act(m, a, handler);
+    busy_.pop_back();
+    // Every answer to a message box ends it; a dialog that the answer ended
+    // is hidden.
+    if (m.message_box || !IsWindowVisible(h)) wait_gone(h, m.title);
+    if (trace()) say("trace: answered %p: window %d visible %d enabled %d", static_cast<void*>(h), IsWindow(h),
+                     IsWindowVisible(h), IsWindowEnabled(h));
 }
 
 void Ui::act(const Modal& m, const Action& a, const ModalHandler& handler) {
     HWND target = m.hwnd;
+    const std::string what = "the answer to \"" + visible(m.title) + "\"";
     if (trace()) say("trace: action %d id %d on %p", static_cast<int>(a.kind), a.id, static_cast<void*>(target));
     switch (a.kind) {
     case Action::button:
     case Action::unexpected: {
+        // Done when the window procedure returns from the click, having
+        // opened and closed whatever the click opens.
         Job job{target, WM_COMMAND, MAKEWPARAM(a.id, BN_CLICKED),
                 reinterpret_cast<LPARAM>(GetDlgItem(target, a.id)), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
         CloseHandle(CreateThread(nullptr, 0, send_job, &job, 0, nullptr));
-        pump(job.done, handler, "a button of a modal window");
+        pump([&] { return WaitForSingleObject(job.done, 0) == WAIT_OBJECT_0; }, handler, what);
         CloseHandle(job.done);
-        break;
+        return;
     }
     case Action::escape:
     case Action::enter: {
@@ -376,32 +423,13 @@ void Ui::act(const Modal& m, const Action& a, const ModalHandler& handler) {
         PostMessageA(target, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     }
-    if (trace()) say("trace: after action: window %d visible %d enabled %d", IsWindow(target), IsWindowVisible(target),
-                     IsWindowEnabled(target));
-    // Whatever was posted is handled once a marker behind it comes out of the
-    // queue, or the window is gone.
-    const LONG seq = ++g_marker_sent;
-    if (!IsWindow(target) || !PostMessageA(target, marker_msg, static_cast<WPARAM>(seq), 0)) return;
-    const ULONGLONG deadline = GetTickCount64() + 15000;
-    while (IsWindow(target) && g_marker_seen != seq) {
-        if (GetTickCount64() > deadline) {
-            say("FAIL [%s] modal \"%s\" did not react within 15 s", report_.context().c_str(),
-                visible(m.title).c_str());
-            say("%d passed, %d failed", report_.passed(), report_.failed() + 1);
-            ExitProcess(2);
-        }
-        // A nested modal opened by the action takes its own answers.
-        HWND h = active_modal();
-        if (h && h != target && GetWindow(h, GW_OWNER) && ready(h)) {
-            const Modal inner = read_modal(h);
-            Action ia = handler ? handler(inner) : Action{};
-            if (ia.kind == Action::unexpected) {
-                report_.fail("unexpected window \"" + visible(inner.title) + "\"");
-                ia = press(inner.buttons.empty() ? 2 : inner.buttons.back());
-            }
-            act(inner, ia, handler);
-        }
-        Sleep(1);
+    // What was posted has been handled once a marker behind it comes out of
+    // the queue, or the window is gone. Twice: the handling may post more
+    // (the close box posts the Cancel command).
+    for (int round = 0; round < 2; ++round) {
+        const LONG seq = post_marker(target);
+        if (!seq) return;
+        pump([&] { return !IsWindow(target) || marker_seen(seq); }, handler, what);
     }
 }
 
@@ -410,7 +438,7 @@ void Ui::send(HWND target, UINT msg, WPARAM wp, LPARAM lp, const ModalHandler& h
                      static_cast<void*>(target));
     Job job{target, msg, wp, lp, CreateEventA(nullptr, TRUE, FALSE, nullptr)};
     CloseHandle(CreateThread(nullptr, 0, send_job, &job, 0, nullptr));
-    pump(job.done, handler, "a command");
+    pump([&] { return WaitForSingleObject(job.done, 0) == WAIT_OBJECT_0; }, handler, "the command");
     CloseHandle(job.done);
     progress(report_.context());
 }
@@ -437,15 +465,10 @@ void Ui::post_key(HWND f, UINT vk) {
 }
 
 void Ui::settle() {
-    const LONG seq = ++g_marker_sent;
-    PostMessageA(main_, marker_msg, static_cast<WPARAM>(seq), 0);
-    const ULONGLONG deadline = GetTickCount64() + 15000;
-    while (g_marker_seen != seq && IsWindow(main_)) {
-        if (GetTickCount64() > deadline) {
-            say("FAIL [%s] main window did not get back to its message loop", report_.context().c_str());
-            say("%d passed, %d failed", report_.passed(), report_.failed() + 1);
-            ExitProcess(2);
-        }
+    const LONG seq = post_marker(main_);
+    const ULONGLONG deadline = GetTickCount64() + step_limit_ms;
+    while (seq && !marker_seen(seq) && IsWindow(main_)) {
+        if (GetTickCount64() > deadline) hung(report_, "main window did not get back to its message loop");
         Sleep(1);
     }
 }

@@ -11,6 +11,12 @@
 
 namespace e2e {
 
+// Limits that only a hung program reaches, however slow the machine (a cold
+// Wine prefix on two busy cores): a window that does not answer a message,
+// and a command or an answer that does not finish.
+constexpr UINT reply_limit_ms = 30000;
+constexpr ULONGLONG step_limit_ms = 60000;
+
 enum class Icon { none, information, question, warning, error, other };
 
 // A modal window (message box or secondary dialog) as the user sees it.
@@ -107,7 +113,8 @@ public:
     bool checked(int id);
     bool radio_checked(int id);  // checked and drawn as a radio mark
 
-    // The dialog or message box now active on the user-interface thread.
+    // The dialog or message box now waiting for the user on the
+    // user-interface thread (visible, enabled, no answer under way).
     HWND active_modal();
     Modal read_modal(HWND h);
     // Child windows of a dialog: texts, by id (several may share an id).
@@ -117,16 +124,27 @@ public:
     Report& report() { return report_; }
 
 private:
-    void pump(HANDLE done, const ModalHandler& handler, const char* what);
+    // Answers the modals that open until `finished` says that what was
+    // started is over; `what` names it when that never happens.
+    void pump(const std::function<bool()>& finished, const ModalHandler& handler, const std::string& what);
+    void answer(HWND h, const ModalHandler& handler);
     void act(const Modal& m, const Action& a, const ModalHandler& handler);
     // A window is ready once its own message loop runs: a marker posted to
-    // it comes out of the queue. One still being created, or already
-    // closing, is not (it may even show itself once more on the way).
+    // it comes out of the queue. One still being created is not.
     bool ready(HWND h);
+    // A window that an answer ended is hidden at once but destroyed only
+    // when its message loop has ended: it is waited for, so that it is never
+    // taken for a new window.
+    void wait_gone(HWND h, const std::string& title);
+    bool busy(HWND h) const;
 
     Report& report_;
     HWND main_ = nullptr;
     DWORD ui_thread_ = 0;
+    // Windows with an answer under way (a button's message not yet returned,
+    // a key not yet handled): never answered again meanwhile, however they
+    // look, since they may be on their way out.
+    std::vector<HWND> busy_;
 };
 
 }  // namespace e2e

@@ -61,7 +61,7 @@ trap 'rm -f "$out" "$rcfile"' EXIT
 {
     "$wine" "$@" 2>&1
     echo $? >"$rcfile"
-} | tr -d '\r' | tee "$out" | grep --line-buffered -v -e '^X connection to' -e ':fixme:' -e '^XIO: ' -e '^ *after [0-9]* requests'
+} | sed -u 's/\r//g' | tee "$out" | grep --line-buffered -v -e '^X connection to' -e ':fixme:' -e '^XIO: ' -e '^ *after [0-9]* requests'
 rc=$(cat "$rcfile")
 
 last=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$out" | tail -n 1)

@@ -1,8 +1,10 @@
 #include "convert_model.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
+#include "expected_texts.h"
 #include "model.h"
 
 namespace expect {
@@ -37,14 +39,12 @@ bool has_prefix(const std::string& s) { return s.size() >= 2 && s[0] == '0' && (
 std::string signed_text(i64 v) { return std::to_string(v); }
 
 // The signed value of a typed binary text read in a complement mode: its
-// first digit is the sign, widened to len digits.
+// last len digits at most, the first of them the sign.
 std::string complement_of_typed_binary(const std::string& t, u64 v, int len, Mode mode) {
     if (mode == Mode::twos && v == (u64{1} << 31)) return "-2147483648";
-    const int n = static_cast<int>(t.size());
-    if (n > len) return any_signed;  // sign and kept digits no longer belong together
-    u64 pattern = v;
-    if (t[0] == '1') pattern |= model::mask(len) & ~model::mask(n);
-    return signed_text(mode == Mode::ones ? model::ones_value(pattern, len) : model::twos_value(pattern, len));
+    const int width = std::min(static_cast<int>(t.size()), len);
+    const u64 low = v & model::mask(width);
+    return signed_text(mode == Mode::ones ? model::ones_value(low, width) : model::twos_value(low, width));
 }
 
 std::string complement_of_low_bits(u64 v, int len, Mode mode) {
@@ -230,23 +230,10 @@ int mode_command(Mode mode) { return mode == Mode::us ? 494 : mode == Mode::ones
 
 const char* error_text(int error) {
     switch (error) {
-    case 1:
-        return "\t\t\t\t\t\t\nError 0x01\nNULL - Input box is empty!\n\nEnter any value in the input box and then "
-               "convert.\n\nIf you are entering a C/C++ like hexadecimal number \nmake sure that there is a value "
-               "after the \"0x\" or \"0X\" \nprefix.\n\n\n\n\n\n";
-    case 2:
-        return "\t\t\t\t\t\t\nError 0x02\nInvalid input - Number contains invalid character/s!\n\nQuorvel can "
-               "eliminate this error automatically.\n\nYou can remove this error manually through\nExtra -> Refine "
-               "input\n\n\n\n\n\nDo you want Quorvel to eliminate this error?\n";
-    case 3:
-        return "\t\t\t\t\t\t\nError 0x03\nOut of range - number is too big for 32-bit binary \nrepresentation "
-               "under current base and mode!\n\nSee |Error messages| for Error 0x03 from |Help| \nmeun.\n\n\n\n\n\n\n"
-               "See Help.html for more detail.";
-    case 4:
-        return "\t\t\t\t\t\t\nError 0x04\nSigned - The number entered is signed!\n\nIMPORTANT: if your are "
-               "working in decimal \nbase make sure the mode is set correct!\n\nQuorvel can eliminate this error "
-               "automatically.\n\nYou can remove this error manually through\nExtra -> Remove sign\n\nDo you want "
-               "Quorvel to eliminate this error?";
+    case 1: return error_0x01;
+    case 2: return error_0x02;
+    case 3: return error_0x03;
+    case 4: return error_0x04;
     }
     return "";
 }

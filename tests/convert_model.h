@@ -20,11 +20,9 @@ struct Settings {
     bool c_small = false;
 };
 
-// Any signed decimal number is right: the program is free to choose.
-inline const char any_signed[] = "<any signed number>";
-
 // One run of Convert on a number box text: the error it reports (0 for
-// none, 1 to 4 for 0x01 to 0x04) and the three result boxes.
+// none, 1 to 4 for 0x01 to 0x04) and the three result boxes ("<any>" in
+// each when any result is right).
 struct Run {
     int error = 0;
     std::array<std::string, 3> boxes;
@@ -53,7 +51,7 @@ std::string status_mode(Mode mode);
 int base_command(Base base);
 int mode_command(Mode mode);
 
-// The message box texts of the Convert command.
+// The message box texts of the Convert command (expected_texts.h).
 const char* error_text(int error);
 
 // The valid-range window's fields at a length: 1911, 1913, 1912, 1915,

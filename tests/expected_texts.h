@@ -1,8 +1,33 @@
 // Texts that the user reads in the windows of the program, word for word
-// (odd spacing and spelling included): the tests compare against them.
+// (odd spacing and spelling included): the unit and end-to-end tests compare
+// against them, kept apart from the program's own copies so that a slip in
+// either shows.
 #pragma once
 
 namespace expect {
+
+// Convert's messages (title "Error Detected ..."); 0x02 and 0x04 ask a
+// question.
+inline constexpr const char error_title[] = "Error Detected ...";
+inline constexpr const char error_0x01[] =
+    "\t\t\t\t\t\t\nError 0x01\nNULL - Input box is empty!\n\nEnter any value in the input box and then convert.\n"
+    "\nIf you are entering a C/C++ like hexadecimal number \nmake sure that there is a value after the \"0x\" or "
+    "\"0X\" \nprefix.\n\n\n\n\n\n";
+inline constexpr const char error_0x02[] =
+    "\t\t\t\t\t\t\nError 0x02\nInvalid input - Number contains invalid character/s!\n\nQuorvel can eliminate "
+    "this error automatically.\n\nYou can remove this error manually through\nExtra -> Refine input\n\n\n\n\n\n"
+    "Do you want Quorvel to eliminate this error?\n";
+inline constexpr const char error_0x03[] =
+    "\t\t\t\t\t\t\nError 0x03\nOut of range - number is too big for 32-bit binary \nrepresentation under current "
+    "base and mode!\n\nSee |Error messages| for Error 0x03 from |Help| \nmeun.\n\n\n\n\n\n\nSee Help.html for more "
+    "detail.";
+inline constexpr const char error_0x04[] =
+    "\t\t\t\t\t\t\nError 0x04\nSigned - The number entered is signed!\n\nIMPORTANT: if your are working in "
+    "decimal \nbase make sure the mode is set correct!\n\nQuorvel can eliminate this error automatically.\n\nYou "
+    "can remove this error manually through\nExtra -> Remove sign\n\nDo you want Quorvel to eliminate this error?";
+
+// Auto-detect's notes.
+inline constexpr const char note_title[] = "Note...";
 
 // The Help window's text.
 inline constexpr const char help_text[] =
@@ -33,7 +58,8 @@ inline constexpr const char valid_range_text[] =
     "number beyond 32bit range is not converted.\n"
     "\n\nSee Help.html for more detail.";
 
-// Define length refuses a length (title "Length invalid...!").
+// Define length refuses a length.
+inline constexpr const char length_invalid_title[] = "Length invalid...!";
 inline constexpr const char length_invalid_text[] =
     "\nThe length you entered is not vaild!                           \n"
     "\nSupported length for this version of program \n"
@@ -41,13 +67,13 @@ inline constexpr const char length_invalid_text[] =
     "specified above.\n\nOr you can leave the length unchanged by \n"
     "clicking cancel.\n";
 
-// Auto-detect in the decimal base (title "Note...").
+// Auto-detect in the decimal base.
 inline constexpr const char auto_decimal_text[] =
     "\nAuto-detect length\n\nYou are currently working in decimal base!\n"
     "\nThis feature is available for binary, octal or             \n"
     "hexadecimal bases, not for decimal base.\n";
 
-// Auto-detect finds more than 32 bits (title "Note...").
+// Auto-detect finds more than 32 bits.
 inline constexpr const char auto_too_big_text[] =
     "\nInvalid number...!\n\nNumber is too big for 32-bit binary representation.              \n"
     "\nThis version of program supports maximum of 32-bit \n"
