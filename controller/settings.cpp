@@ -28,33 +28,19 @@ namespace {
 
 // The label texts follow the order in which Convert fills the result boxes.
 void write_labels(Window& w, Base base) {
-    const char* number = "Dec";
-    const char* first = "Bin";
-    const char* second = "Oct";
-    const char* third = "Hex";
-    switch (base) {
-        case Base::dec:
-            break;
-        case Base::bin:
-            number = "Bin";
-            first = "Dec";
-            break;
-        case Base::hex:
-            number = "Hex";
-            first = "Dec";
-            second = "Bin";
-            third = "Oct";
-            break;
-        case Base::oct:
-            number = "Oct";
-            first = "Dec";
-            second = "Bin";
-            break;
-    }
-    w.set_text(label_number, number);
-    w.set_text(label_result1, first);
-    w.set_text(label_result2, second);
-    w.set_text(label_result3, third);
+    // Labels of the number box and the three result boxes, in the order in
+    // which Convert fills the boxes; indexed by Base (dec, bin, oct, hex).
+    static const char* const labels[4][4] = {
+        {"Dec", "Bin", "Oct", "Hex"},
+        {"Bin", "Dec", "Oct", "Hex"},
+        {"Oct", "Dec", "Bin", "Hex"},
+        {"Hex", "Dec", "Bin", "Oct"},
+    };
+    const char* const* row = labels[static_cast<int>(base)];
+    w.set_text(label_number, row[0]);
+    w.set_text(label_result1, row[1]);
+    w.set_text(label_result2, row[2]);
+    w.set_text(label_result3, row[3]);
 }
 
 void clear_results(Window& w) {

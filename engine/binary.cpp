@@ -41,15 +41,7 @@ int is_valid_bin(const char* text) {
 }
 
 int bin_dec(const char* text, int* value) {
-    // Digits of weight 2^32 and above vanish modulo 2^32.
-    const std::size_t len = std::strlen(text);
-    std::uint32_t sum = 0;
-    for (std::size_t k = 0; k < len && k < 32; ++k) {
-        if (text[len - 1 - k] == '1') sum |= std::uint32_t{1} << k;
-    }
-    const int result = static_cast<int>(sum);
-    if (value != nullptr) *value = result;
-    return result;
+    return detail::positional_value(text, 1, value);
 }
 
 char* bin_hex(const char* bin, char* out, int n) { return regroup(bin, out, n, 4); }

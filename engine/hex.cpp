@@ -41,16 +41,7 @@ char* hex_bin(const char* hex, char* out, int n) {
 }
 
 int hex_dec(const char* hex, int* value) {
-    // 16^8 is 0 modulo 2^32: only the last eight digits can add anything.
-    const std::size_t len = std::strlen(hex);
-    std::uint32_t sum = 0;
-    for (std::size_t k = 0; k < len && k < 8; ++k) {
-        const int v = detail::digit_value(hex[len - 1 - k], 16);
-        if (v > 0) sum += static_cast<std::uint32_t>(v) << (4 * k);
-    }
-    const int result = static_cast<int>(sum);
-    if (value != nullptr) *value = result;
-    return result;
+    return detail::positional_value(hex, 4, value);
 }
 
 int hex_compare(const char* a, const char* b, int width) {

@@ -41,6 +41,24 @@ inline int digit_value(char c, int base) {
     return v < base ? v : -1;
 }
 
+// Value modulo 2^32 of a text of base 2^bits (2, 8 or 16), the k-th digit
+// from the right weighing 2^(bits*k); a character that is not a digit adds
+// nothing but keeps its place. Digits of weight 2^32 or more vanish and the
+// one straddling bit 32 keeps only its low bits, as in 32-bit wrap-around.
+// Stored through value when it is not null, and returned.
+inline int positional_value(const char* text, int bits, int* value) {
+    const std::size_t len = std::strlen(text);
+    const std::size_t places = (32 + static_cast<std::size_t>(bits) - 1) / static_cast<std::size_t>(bits);
+    std::uint32_t sum = 0;
+    for (std::size_t k = 0; k < len && k < places; ++k) {
+        const int v = digit_value(text[len - 1 - k], 1 << bits);
+        if (v > 0) sum += static_cast<std::uint32_t>(v) << (static_cast<std::size_t>(bits) * k);
+    }
+    const int result = static_cast<int>(sum);
+    if (value != nullptr) *value = result;
+    return result;
+}
+
 // Comparison by value of two digit texts, the shorter one widened with
 // leading '0's to the longer one (or to width): the leftmost position whose
 // digit values differ decides. 0 equal, 1 first greater, 2 second greater.

@@ -35,16 +35,7 @@ char* oct_bin(const char* oct, char* out, int bits) {
 }
 
 int oct_dec(const char* oct, int* value) {
-    // 8^11 is 0 modulo 2^32 and the eleventh digit wraps: the shifts do both.
-    const std::size_t len = std::strlen(oct);
-    std::uint32_t sum = 0;
-    for (std::size_t k = 0; k < len && k < 11; ++k) {
-        const int v = detail::digit_value(oct[len - 1 - k], 8);
-        if (v > 0) sum += static_cast<std::uint32_t>(v) << (3 * k);
-    }
-    const int result = static_cast<int>(sum);
-    if (value != nullptr) *value = result;
-    return result;
+    return detail::positional_value(oct, 3, value);
 }
 
 int oct_compare(const char* a, const char* b, int width) {

@@ -119,6 +119,17 @@ TEST_F(Controller, ModeCommandsSetOneFlagAndKeepResults) {
     }
 }
 
+// The settings that both reload commands put back (the options excepted).
+void expect_default_settings() {
+    EXPECT_EQ(controller::dec, 1);
+    EXPECT_EQ(controller::bin + controller::oct + controller::hex, 0);
+    EXPECT_EQ(controller::us, 1);
+    EXPECT_EQ(controller::ones + controller::twos, 0);
+    EXPECT_EQ(controller::len, 32);
+    EXPECT_EQ(controller::l_oct, 11);
+    EXPECT_EQ(controller::l_hex, 8);
+}
+
 TEST_F(Controller, ReloadDefaultsKeepsBoxesAndOptions) {
     convert("77");
     use(Base::bin, Mode::twos, 8);
@@ -126,13 +137,7 @@ TEST_F(Controller, ReloadDefaultsKeepsBoxesAndOptions) {
     controller::toggle_C_small(w);
     const auto shown = w.results();
     controller::reload_defaults(w);
-    EXPECT_EQ(controller::dec, 1);
-    EXPECT_EQ(controller::bin, 0);
-    EXPECT_EQ(controller::us, 1);
-    EXPECT_EQ(controller::twos, 0);
-    EXPECT_EQ(controller::len, 32);
-    EXPECT_EQ(controller::l_oct, 11);
-    EXPECT_EQ(controller::l_hex, 8);
+    expect_default_settings();
     EXPECT_EQ(controller::C_hex, 1);
     EXPECT_EQ(controller::C_small, 1);
     EXPECT_TRUE(w.checked[controller::menu_C_hex]);
@@ -161,13 +166,7 @@ TEST_F(Controller, RefreshAndReloadDoesBoth) {
     EXPECT_EQ(w.text(controller::number_box), "0");
     EXPECT_EQ(w.results(), kDashes);
     EXPECT_EQ(w.labels(), (std::vector<std::string>{"Dec", "Bin", "Oct", "Hex"}));
-    EXPECT_EQ(controller::dec, 1);
-    EXPECT_EQ(controller::oct, 0);
-    EXPECT_EQ(controller::us, 1);
-    EXPECT_EQ(controller::twos, 0);
-    EXPECT_EQ(controller::len, 32);
-    EXPECT_EQ(controller::l_oct, 11);
-    EXPECT_EQ(controller::l_hex, 8);
+    expect_default_settings();
     EXPECT_EQ(controller::C_hex, 1);
 }
 
