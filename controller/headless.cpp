@@ -1,0 +1,170 @@
+// The controller without a dialog: an in-memory main window and one Convert.
+#include "controller/headless.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "controller/messages.h"
+
+namespace controller {
+
+namespace {
+
+// Bounded copy that always terminates.
+void copy(char* dst, int size, const char* src) {
+    int i = 0;
+    for (; i < size - 1 && src[i] != '\0'; ++i) dst[i] = src[i];
+    dst[i] = '\0';
+}
+
+}  // namespace
+
+Error error_of(const char* t) {
+    if (std::strcmp(t, text::error_0x01) == 0) return Error::empty;
+    if (std::strcmp(t, text::error_0x02) == 0) return Error::invalid;
+    if (std::strcmp(t, text::error_0x03) == 0) return Error::out_of_range;
+    if (std::strcmp(t, text::error_0x04) == 0) return Error::sign;
+    return Error::none;
+}
+
+const char* error_summary(Error e) {
+    switch (e) {
+        case Error::empty: return "the number is empty";
+        case Error::invalid: return "the number contains characters that are not digits of the input base";
+        case Error::out_of_range: return "the number is too big for 32 bits in this base and mode";
+        case Error::sign: return "the number is signed, and only decimal input in 1s or 2s complement takes a sign";
+        case Error::none: break;
+    }
+    return "";
+}
+
+const char* error_hint(Error e) {
+    switch (e) {
+        case Error::empty: return "give a value (after 0x, too)";
+        case Error::invalid: return "remove the stray characters, or correct them automatically (Refine input)";
+        case Error::out_of_range: return "give a smaller number, or change the base or mode";
+        case Error::sign: return "remove the sign automatically (Remove sign), or choose 1s or 2s complement for decimal input";
+        case Error::none: break;
+    }
+    return "";
+}
+
+// ---- MemoryWindow ---------------------------------------------------------------
+
+char* MemoryWindow::box(int control) {
+    switch (control) {
+        case number_box: return number;
+        case result_box1: return results[0];
+        case result_box2: return results[1];
+        case result_box3: return results[2];
+        case label_number: return labels[0];
+        case label_result1: return labels[1];
+        case label_result2: return labels[2];
+        case label_result3: return labels[3];
+        default: return nullptr;
+    }
+}
+
+void MemoryWindow::get_text(int control, char* buf, int limit) {
+    if (limit < 1) return;
+    const char* src = box(control);
+    copy(buf, limit, src ? src : "");
+}
+
+void MemoryWindow::set_text(int control, const char* t) {
+    char* dst = box(control);
+    if (dst == nullptr) return;
+    if (control == number_box && correcting_) {
+        // The write that follows a Yes is the correction the Yes asked for.
+        correcting_ = false;
+        if (correction_count < max_corrections) {
+            Correction& c = corrections[correction_count++];
+            c.error = pending_;
+            copy(c.before, sizeof c.before, number);
+            copy(c.after, sizeof c.after, t);
+        }
+    }
+    copy(dst, text_size, t);
+}
+
+void MemoryWindow::set_int(int control, int value, bool is_signed) {
+    char buf[16];
+    if (is_signed)
+        std::snprintf(buf, sizeof buf, "%d", value);
+    else
+        std::snprintf(buf, sizeof buf, "%u", static_cast<unsigned>(static_cast<std::uint32_t>(value)));
+    set_text(control, buf);
+}
+
+Answer MemoryWindow::message(const char* t, const char*, MessageStyle style) {
+    if (std::strcmp(t, text::auto_detect_decimal) == 0) {
+        refused_decimal = true;
+        return Answer::ok;
+    }
+    if (std::strcmp(t, text::auto_detect_too_big) == 0) {
+        refused_too_big = true;
+        return Answer::ok;
+    }
+    const Error e = error_of(t);
+    if (e != Error::none && error_count < max_corrections + 1) errors[error_count++] = e;
+    if (style != MessageStyle::question) return Answer::ok;
+    if (answer == Answer::yes) {
+        correcting_ = true;
+        pending_ = e;
+    }
+    return answer;
+}
+
+void MemoryWindow::clear_record() {
+    error_count = 0;
+    correction_count = 0;
+    refused_decimal = refused_too_big = false;
+    correcting_ = false;
+    pending_ = Error::none;
+}
+
+// ---- Settings and Convert ---------------------------------------------------------
+
+void apply(MemoryWindow& w, const Settings& s) {
+    set_base(w, s.base);
+    set_mode(s.mode);
+    update_lens(s.length);
+    if ((C_hex == 1) != s.prefix_0x) toggle_C_hex(w);
+    if ((C_small == 1) != s.lower) toggle_C_small(w);
+}
+
+Outcome convert(MemoryWindow& w, const char* t) {
+    w.clear_record();
+    copy(w.number, MemoryWindow::text_size, t);
+    start(w);
+    Outcome o;
+    o.converted = ne == 1;
+    // A Convert that did not convert reported exactly one error last.
+    if (!o.converted && w.error_count > 0) o.error = w.errors[w.error_count - 1];
+    return o;
+}
+
+const char* text_for(const MemoryWindow& w, Base base) {
+    static const char* const names[4] = {"Dec", "Bin", "Oct", "Hex"};
+    const char* name = names[static_cast<int>(base)];
+    if (std::strcmp(w.labels[0], name) == 0) return w.number;
+    for (int i = 0; i < 3; ++i)
+        if (std::strcmp(w.labels[i + 1], name) == 0) return w.results[i];
+    return "";
+}
+
+bool auto_length(MemoryWindow& w, const char* t) {
+    w.clear_record();
+    copy(w.number, MemoryWindow::text_size, t);
+    const int old_len = len;
+    auto_detect(w);
+    if (w.refused_decimal) return false;
+    if (w.refused_too_big) {
+        update_lens(old_len);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace controller

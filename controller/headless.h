@@ -1,0 +1,106 @@
+// The controller without a dialog: the main window held in memory and one
+// Convert of a text under given settings. The command-line converter and the
+// web page use it; every decision about a number stays with the commands of
+// controller.h, run exactly as the window program runs them.
+#pragma once
+
+#include "controller/controller.h"
+#include "controller/length_tools.h"
+#include "controller/window.h"
+
+namespace controller {
+
+// The numbered errors of Convert.
+enum class Error : int { none = 0, empty = 1, invalid = 2, out_of_range = 3, sign = 4 };
+
+// Which error a message text of Convert is; none for any other text.
+Error error_of(const char* message_text);
+
+// Short texts for front ends where the message boxes' long texts do not fit:
+// what is wrong, and how to put it right.
+const char* error_summary(Error e);
+const char* error_hint(Error e);
+
+// The number box reads at most this many characters.
+constexpr int number_box_chars = 48;
+
+// The settings that a front end chooses.
+struct Settings {
+    Base base = Base::dec;
+    Mode mode = Mode::us;
+    int length = 32;       // 1..32
+    bool prefix_0x = false;  // hexadecimal results with "0x"
+    bool lower = false;      // hexadecimal results in lower case
+};
+
+// One correction applied after a Yes: the number box before and after it.
+struct Correction {
+    Error error = Error::none;  // Error::sign (Remove sign) or Error::invalid (Refine input)
+    char before[number_box_chars + 1] = {};
+    char after[number_box_chars + 1] = {};
+};
+
+// The main window in memory: the number box, the three result boxes and the
+// four labels, the questions' answer, and what the last Convert showed.
+class MemoryWindow final : public Window {
+public:
+    static constexpr int text_size = 64;  // any box text; results are at most 33 characters
+    static constexpr int max_corrections = 2 * number_box_chars + 2;
+
+    // The button pressed in every question of Convert (Yes, No or Cancel).
+    Answer answer = Answer::no;
+
+    char number[text_size] = {};
+    char results[3][text_size] = {};
+    char labels[4][text_size] = {};  // number box, then result boxes 1..3
+
+    // What the last convert() showed: the errors in the order they were
+    // reported, and the corrections that Yes answers applied.
+    Error errors[max_corrections + 1] = {};
+    int error_count = 0;
+    Correction corrections[max_corrections] = {};
+    int correction_count = 0;
+    // The auto-detect notes of the last auto_length() call.
+    bool refused_decimal = false;
+    bool refused_too_big = false;
+
+    void get_text(int control, char* buf, int limit) override;
+    void set_text(int control, const char* text) override;
+    void set_int(int control, int value, bool is_signed) override;
+    Answer message(const char* text, const char* title, MessageStyle style) override;
+    void check_menu(int, bool) override {}
+    int confirm_length() override { return 1; }  // Set
+
+    void clear_record();
+
+private:
+    char* box(int control);
+    bool correcting_ = false;  // a Yes was given; the next number box write is its correction
+    Error pending_ = Error::none;
+};
+
+// Makes the settings those of s: base (with its labels), mode, length and the
+// two hexadecimal options.
+void apply(MemoryWindow& w, const Settings& s);
+
+// The outcome of one Convert.
+struct Outcome {
+    bool converted = false;
+    Error error = Error::none;  // the error left standing when not converted
+};
+
+// Types text into the number box (the caller keeps it to number_box_chars)
+// and runs Convert with the window's answer for every question.
+Outcome convert(MemoryWindow& w, const char* text);
+
+// The texts by base after a Convert: the number box for the input base, the
+// result box under that base's label for the others. Indexed by Base.
+const char* text_for(const MemoryWindow& w, Base base);
+
+// Auto-detect on text under the current base: true when the length was set
+// (then controller::len holds it), false when it was refused (decimal base,
+// or more than 32 bits; see w.refused_decimal and w.refused_too_big), and
+// the length is left as it was.
+bool auto_length(MemoryWindow& w, const char* text);
+
+}  // namespace controller

@@ -1,0 +1,100 @@
+// The in-memory window of the command-line converter and the web page against
+// the tests' own window: the same settings and text through the same commands
+// give the same boxes, the same errors in order and the same corrections.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "controller/controller.h"
+#include "controller/headless.h"
+#include "controller/messages.h"
+#include "fake_window.h"
+
+namespace {
+
+using controller::Answer;
+using controller::Base;
+using controller::Error;
+using controller::Mode;
+
+std::string random_text(std::mt19937& rng) {
+    static const char alphabet[] = "0123456789abcdefABCDEFxX+- G.z\x98";
+    std::uniform_int_distribution<int> n(0, 14), c(0, sizeof alphabet - 2);
+    std::string t;
+    for (int i = n(rng); i > 0; --i) t += alphabet[c(rng)];
+    if (n(rng) < 3) t = "0x" + t;
+    return t;
+}
+
+TEST(Headless, AgreesWithTheTestWindow) {
+    std::mt19937 rng(20261207);
+    std::uniform_int_distribution<int> pick(0, 1 << 20);
+    for (int i = 0; i < 20000; ++i) {
+        controller::reset_process_state();
+        controller::Settings s;
+        s.base = static_cast<Base>(pick(rng) % 4);
+        s.mode = static_cast<Mode>(pick(rng) % 3);
+        s.length = 1 + pick(rng) % 32;
+        s.prefix_0x = pick(rng) % 3 == 0;
+        s.lower = pick(rng) % 3 == 0;
+        const Answer answer = static_cast<Answer>(1 + pick(rng) % 3);  // yes, no, cancel
+        const std::string text = random_text(rng);
+        SCOPED_TRACE(text + " base " + std::to_string(static_cast<int>(s.base)) + " mode " +
+                     std::to_string(static_cast<int>(s.mode)) + " len " + std::to_string(s.length));
+
+        controller::MemoryWindow mem;
+        mem.answer = answer;
+        controller::apply(mem, s);
+        const controller::Outcome o = controller::convert(mem, text.c_str());
+
+        controller::reset_process_state();
+        fake::Window fw;
+        fw.fallback = answer;
+        controller::set_base(fw, s.base);
+        controller::set_mode(s.mode);
+        controller::update_lens(s.length);
+        if (s.prefix_0x) controller::toggle_C_hex(fw);
+        if (s.lower) controller::toggle_C_small(fw);
+        fw.type(text);
+        controller::start(fw);
+
+        EXPECT_EQ(mem.number, fw.text(controller::number_box));
+        for (int b = 0; b < 3; ++b) EXPECT_EQ(mem.results[b], fw.results()[static_cast<std::size_t>(b)]);
+        ASSERT_EQ(mem.error_count, static_cast<int>(fw.messages.size()));
+        for (int m = 0; m < mem.error_count; ++m) EXPECT_EQ(mem.errors[m], controller::error_of(fw.messages[static_cast<std::size_t>(m)].text.c_str()));
+        EXPECT_EQ(o.converted, fw.results()[0] != controller::text::no_result);
+        if (!o.converted) {
+            EXPECT_NE(o.error, Error::none);
+        }
+        // Every Yes to a question is followed by exactly one correction.
+        int yes = 0;
+        for (const auto& m : fw.messages) yes += m.answer == Answer::yes;
+        EXPECT_EQ(mem.correction_count, yes);
+        // The input base's text is the number box; the others are result boxes.
+        EXPECT_STREQ(controller::text_for(mem, s.base), mem.number);
+    }
+}
+
+TEST(Headless, AutoLengthRefusesWhatAutoDetectRefuses) {
+    struct Case { Base base; const char* text; bool set; int len; };
+    const Case cases[] = {
+        {Base::dec, "12", false, 32},          {Base::bin, "101", true, 3},
+        {Base::oct, "17777777777", true, 32},  {Base::oct, "777", true, 9},
+        {Base::hex, "0xFFF", true, 12},        {Base::hex, "123456789", false, 32},
+        {Base::bin, "", true, 1},
+    };
+    for (const Case& c : cases) {
+        controller::reset_process_state();
+        controller::MemoryWindow w;
+        controller::Settings s;
+        s.base = c.base;
+        s.length = 32;
+        controller::apply(w, s);
+        EXPECT_EQ(controller::auto_length(w, c.text), c.set) << c.text;
+        EXPECT_EQ(controller::len, c.len) << c.text;
+    }
+}
+
+}  // namespace
