@@ -126,6 +126,18 @@ void MemoryWindow::clear_record() {
 
 // ---- Settings and Convert ---------------------------------------------------------
 
+namespace {
+
+// A Convert that did not convert reported exactly one error, its last.
+Outcome outcome_of(const MemoryWindow& w) {
+    Outcome o;
+    o.converted = ne == 1;
+    if (!o.converted && w.error_count > 0) o.error = w.errors[w.error_count - 1];
+    return o;
+}
+
+}  // namespace
+
 void apply(MemoryWindow& w, const Settings& s) {
     set_base(w, s.base);
     set_mode(s.mode);
@@ -138,11 +150,21 @@ Outcome convert(MemoryWindow& w, const char* t) {
     w.clear_record();
     copy(w.number, MemoryWindow::text_size, t);
     start(w);
-    Outcome o;
-    o.converted = ne == 1;
-    // A Convert that did not convert reported exactly one error last.
-    if (!o.converted && w.error_count > 0) o.error = w.errors[w.error_count - 1];
-    return o;
+    return outcome_of(w);
+}
+
+Outcome answer_yes(MemoryWindow& w, Outcome last) {
+    if (last.converted || (last.error != Error::sign && last.error != Error::invalid)) return last;
+    w.clear_record();
+    w.correcting_ = true;
+    w.pending_ = last.error;
+    if (last.error == Error::sign)
+        remove_sign(w);
+    else
+        refine(w);
+    w.correcting_ = false;
+    start(w);
+    return outcome_of(w);
 }
 
 const char* text_for(const MemoryWindow& w, Base base) {

@@ -33,6 +33,12 @@ struct Settings {
     bool lower = false;      // hexadecimal results in lower case
 };
 
+// The outcome of one Convert.
+struct Outcome {
+    bool converted = false;
+    Error error = Error::none;  // the error left standing when not converted
+};
+
 // One correction applied after a Yes: the number box before and after it.
 struct Correction {
     Error error = Error::none;  // Error::sign (Remove sign) or Error::invalid (Refine input)
@@ -74,6 +80,7 @@ public:
     void clear_record();
 
 private:
+    friend Outcome answer_yes(MemoryWindow& w, Outcome last);
     char* box(int control);
     bool correcting_ = false;  // a Yes was given; the next number box write is its correction
     Error pending_ = Error::none;
@@ -83,15 +90,17 @@ private:
 // two hexadecimal options.
 void apply(MemoryWindow& w, const Settings& s);
 
-// The outcome of one Convert.
-struct Outcome {
-    bool converted = false;
-    Error error = Error::none;  // the error left standing when not converted
-};
-
 // Types text into the number box (the caller keeps it to number_box_chars)
 // and runs Convert with the window's answer for every question.
 Outcome convert(MemoryWindow& w, const char* text);
+
+// For a front end that asks its user each question itself: run convert()
+// with answer Cancel, show the question for the error left standing, and on
+// Yes call this. It applies that error's correction and runs Convert again,
+// as a Yes in the window program does; the window's answer still applies to
+// any later question. Does nothing (returns the outcome unchanged) unless the
+// error was 0x02 or 0x04.
+Outcome answer_yes(MemoryWindow& w, Outcome last);
 
 // The texts by base after a Convert: the number box for the input base, the
 // result box under that base's label for the others. Indexed by Base.

@@ -77,6 +77,41 @@ TEST(Headless, AgreesWithTheTestWindow) {
     }
 }
 
+// A front end that asks each question itself ends where answering Yes to
+// every question ends.
+TEST(Headless, AnsweringStepByStepEndsLikeYesToAll) {
+    std::mt19937 rng(7);
+    for (int i = 0; i < 5000; ++i) {
+        controller::Settings s;
+        s.base = static_cast<Base>(i % 4);
+        s.mode = static_cast<Mode>(i / 4 % 3);
+        s.length = 1 + i % 32;
+        const std::string text = random_text(rng);
+        controller::reset_process_state();
+        controller::MemoryWindow all;
+        all.answer = Answer::yes;
+        controller::apply(all, s);
+        const controller::Outcome want = controller::convert(all, text.c_str());
+
+        controller::reset_process_state();
+        controller::MemoryWindow step;
+        step.answer = Answer::cancel;
+        controller::apply(step, s);
+        controller::Outcome got = controller::convert(step, text.c_str());
+        int corrections = 0;
+        for (int guard = 0; guard < 100 && !got.converted &&
+                            (got.error == Error::sign || got.error == Error::invalid); ++guard) {
+            got = controller::answer_yes(step, got);
+            corrections += step.correction_count;
+        }
+        EXPECT_EQ(got.converted, want.converted) << text;
+        EXPECT_EQ(got.error, want.error) << text;
+        EXPECT_STREQ(step.number, all.number) << text;
+        for (int b = 0; b < 3; ++b) EXPECT_STREQ(step.results[b], all.results[b]) << text;
+        EXPECT_EQ(corrections, all.correction_count) << text;
+    }
+}
+
 TEST(Headless, AutoLengthRefusesWhatAutoDetectRefuses) {
     struct Case { Base base; const char* text; bool set; int len; };
     const Case cases[] = {
