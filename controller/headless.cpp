@@ -189,4 +189,15 @@ bool auto_length(MemoryWindow& w, const char* t) {
     return true;
 }
 
+int propose_length(MemoryWindow& w, const char* t) {
+    w.clear_record();
+    copy(w.number, MemoryWindow::text_size, t);
+    const int old_len = len;
+    auto_detect(w);  // confirmed with Set: len holds what the dialog showed
+    if (w.refused_decimal) return 0;
+    const int proposed = len;
+    update_lens(old_len);
+    return proposed;
+}
+
 }  // namespace controller

@@ -112,4 +112,10 @@ const char* text_for(const MemoryWindow& w, Base base);
 // the length is left as it was.
 bool auto_length(MemoryWindow& w, const char* text);
 
+// Auto-detect for a front end that confirms the length itself: the length
+// that the confirmation would show for text under the current base (1..32,
+// after the note on more than 32 bits; see w.refused_too_big), or 0 when
+// auto-detect refuses the decimal base. Changes no setting.
+int propose_length(MemoryWindow& w, const char* text);
+
 }  // namespace controller

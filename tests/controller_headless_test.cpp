@@ -3,6 +3,7 @@
 // give the same boxes, the same errors in order and the same corrections.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -10,6 +11,7 @@
 #include "controller/controller.h"
 #include "controller/headless.h"
 #include "controller/messages.h"
+#include "convert_model.h"
 #include "fake_window.h"
 
 namespace {
@@ -129,6 +131,37 @@ TEST(Headless, AutoLengthRefusesWhatAutoDetectRefuses) {
         controller::apply(w, s);
         EXPECT_EQ(controller::auto_length(w, c.text), c.set) << c.text;
         EXPECT_EQ(controller::len, c.len) << c.text;
+    }
+}
+
+// The length offered for confirmation is the detected width clamped to
+// 1..32 (tests' model), with the note exactly when the width exceeds 32;
+// nothing changes until the front end sets it.
+TEST(Headless, ProposedLengthIsTheClampedDetectedWidth) {
+    std::mt19937 rng(11);
+    for (int i = 0; i < 4000; ++i) {
+        const Base base = static_cast<Base>(i % 4);
+        std::string text = random_text(rng);
+        if (i % 5 == 0) text += std::string(static_cast<std::size_t>(i % 50), '1');
+        controller::reset_process_state();
+        controller::MemoryWindow w;
+        controller::Settings s;
+        s.base = base;
+        s.length = 1 + i % 32;
+        controller::apply(w, s);
+        const int got = controller::propose_length(w, text.c_str());
+        SCOPED_TRACE(text + " base " + std::to_string(i % 4));
+        EXPECT_EQ(controller::len, s.length);
+        EXPECT_EQ(controller::l_oct, (s.length + 2) / 3);
+        EXPECT_EQ(controller::l_hex, (s.length + 3) / 4);
+        if (base == Base::dec) {
+            EXPECT_EQ(got, 0);
+            EXPECT_TRUE(w.refused_decimal);
+            continue;
+        }
+        const int width = expect::detected_length(static_cast<expect::Base>(base), text);
+        EXPECT_EQ(got, std::clamp(width, 1, 32));
+        EXPECT_EQ(w.refused_too_big, width > 32);
     }
 }
 
