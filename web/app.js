@@ -306,7 +306,7 @@
     }
   }
 
-  QnsModule().then((module) => {
+  QnsModule().ready.then((module) => {
     M = module;
     M._qns_start();
     $('number').value = box(0);

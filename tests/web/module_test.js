@@ -21,7 +21,7 @@ const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
 
 async function main() {
   const QnsModule = require(path.resolve(process.argv[2]));
-  const M = await QnsModule();
+  const M = await QnsModule().ready;
 
   // The page's own way across the boundary: one byte per character.
   const put = (t) => {
