@@ -4,12 +4,20 @@
 #   Help.html
 #   README.txt
 #   LICENSE.txt
+#   numeral-studio.html        (the browser edition, cmake/WebPage.cmake)
 # Build it with `cpack --preset windows` from the source directory, or with
 # `cpack` in a Windows build tree.
 
 set(QNS_PACKAGE_TOPDIR "NumeralStudio-${PROJECT_VERSION}")
 set(QNS_PACKAGE_FILE_NAME "NumeralStudio-${PROJECT_VERSION}-win64")
 set(QNS_PACKAGE_FILES QuorvelNumeralStudio.exe Help.html README.txt LICENSE.txt)
+
+# The browser edition beside the program, when Emscripten can build it.
+include(${CMAKE_CURRENT_LIST_DIR}/WebPage.cmake)
+if(QNS_WEB_PAGE_FILE)
+  list(APPEND QNS_PACKAGE_FILES numeral-studio.html)
+  install(FILES ${QNS_WEB_PAGE_FILE} DESTINATION .)
+endif()
 
 # The text files get Windows line endings, so that every editor on the
 # target shows them as written.

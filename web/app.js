@@ -88,8 +88,16 @@
 
   // ---- The address: #base=hex&mode=twos&len=12&n=FFF ----------------------------
   let lastNumber = null;  // the number of the last Convert, for the address
+  let addressDue = false;
+  // Writing the address costs more than a Convert; it is done once the
+  // results are on screen, once for any number of changes.
   function saveAddress() {
-    if (!M) return;
+    if (!M || addressDue) return;
+    addressDue = true;
+    setTimeout(writeAddress, 0);
+  }
+  function writeAddress() {
+    addressDue = false;
     const parts = ['base=' + BASES[setting(0)], 'mode=' + MODES[setting(1)], 'len=' + setting(2)];
     if (setting(5)) parts.push('prefix=1');
     if (setting(6)) parts.push('lower=1');

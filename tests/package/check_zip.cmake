@@ -3,7 +3,8 @@
 # its help page, the README and the licence, with nothing from the build tree.
 #
 # Variables: CPACK_COMMAND, CPACK_CONFIG, OUT_DIR, ZIP_NAME, TOP, FILES (list),
-# SOURCE_DIR, and OBJDUMP (optional, to check what the program imports).
+# SOURCE_DIR, OBJDUMP (optional, to check what the program imports) and
+# WEB_PAGE (optional, the browser edition the zip must carry).
 cmake_minimum_required(VERSION 3.25)
 
 foreach(v CPACK_COMMAND CPACK_CONFIG OUT_DIR ZIP_NAME TOP FILES SOURCE_DIR)
@@ -76,6 +77,15 @@ if(EXISTS ${dir}/Help.html)
   file(SHA256 ${SOURCE_DIR}/docs/Help.html want)
   if(NOT got STREQUAL want)
     fail("Help.html differs from docs/Help.html")
+  endif()
+endif()
+
+# The browser edition is the page the tree built, byte for byte.
+if(WEB_PAGE AND EXISTS ${dir}/numeral-studio.html)
+  file(SHA256 ${dir}/numeral-studio.html got)
+  file(SHA256 ${WEB_PAGE} want)
+  if(NOT got STREQUAL want)
+    fail("numeral-studio.html differs from ${WEB_PAGE}")
   endif()
 endif()
 

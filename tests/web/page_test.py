@@ -82,6 +82,13 @@ class PageTest(unittest.TestCase):
         box.clear()
         box.send_keys(text + (Keys.ENTER if enter else ""))
 
+    def wait_for_address(self, fragment):
+        """The address is written just after the page shows a change."""
+        try:
+            WebDriverWait(self.d, 5).until(lambda d: d.execute_script("return location.hash") == fragment)
+        except TimeoutException:
+            self.assertEqual(self.js("return location.hash"), fragment)
+
     def dialog_open(self):
         return self.js("return document.getElementById('ask').open")
 
@@ -334,7 +341,7 @@ class PageTest(unittest.TestCase):
         self.assertFalse(self.el("side-view").is_displayed())
         self.el("side").click()
         self.assertTrue(self.el("side-view").is_displayed())
-        self.assertIn("side=1", self.js("return location.hash"))
+        self.wait_for_address("#base=dec&mode=us&len=8&side=1")
         for k, t in enumerate(texts):
             self.type_number(t)
             if self.dialog_open():
@@ -364,8 +371,8 @@ class PageTest(unittest.TestCase):
         self.choose(mode="ones")
         self.el("lower").click()
         self.type_number("0x7f")
-        link = self.js("return location.hash")
-        self.assertEqual(link, "#base=hex&mode=ones&len=12&lower=1&n=0x7f")
+        link = "#base=hex&mode=ones&len=12&lower=1&n=0x7f"
+        self.wait_for_address(link)
         shown = self.boxes()
         self.load(link)
         self.assertEqual(self.boxes(), shown)
@@ -377,7 +384,7 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.dialog()[0], "Error 0x02")
         self.answer("yes")
         self.assertEqual(self.boxes()[2], "00000005")
-        self.assertEqual(self.js("return location.hash"), "#base=dec&mode=twos&len=32&n=%2B5")
+        self.wait_for_address("#base=dec&mode=twos&len=32&n=%2B5")
 
     # ---- Keyboard, screen readers, layout, colours -------------------------------------------
     def test_keyboard_only(self):
