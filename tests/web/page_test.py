@@ -379,6 +379,10 @@ class PageTest(unittest.TestCase):
         self.load(link)
         self.assertEqual(self.boxes(), shown)
         self.assertTrue(self.el("lower").is_selected())
+        # A new address in the same tab (an edited or followed link) converts anew.
+        self.js("location.hash = '#base=oct&mode=us&len=8&n=17'")
+        WebDriverWait(self.d, 5).until(lambda d: self.status() == ["Oct", "unsigned", "8"])
+        self.assertEqual(self.boxes(), ["15", "00001111", "0F"])
         # Signs and blanks survive the address; nonsense is ignored.
         self.load("#n=%2B5%20&len=40&base=nine&mode=twos")
         self.assertEqual(self.status(), ["Dec", "2s comp", "32"])
