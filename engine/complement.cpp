@@ -1,5 +1,6 @@
 // 1s and 2s complement: the bitwise primitives on binary digit strings, signed
 // decimal text to a complement pattern, and a pattern back to its value.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -11,22 +12,8 @@ namespace engine {
 
 namespace {
 
-bool is_bit(char c) { return c == '0' || c == '1'; }
-
-void invert_in_place(char* bits, std::size_t n) {
-    for (std::size_t pos = 0; pos < n; ++pos) bits[pos] = bits[pos] == '0' ? '1' : '0';
-}
-
-// Adds one to a string of binary digits; the carry out of the top is dropped.
-void increment_in_place(char* bits, std::size_t n) {
-    for (std::size_t pos = n; pos-- > 0;) {
-        if (bits[pos] == '0') {
-            bits[pos] = '1';
-            return;
-        }
-        bits[pos] = '0';
-    }
-}
+// Bits of the values that the complement routines read and write.
+constexpr std::size_t value_bits = 32;
 
 // The text of a signed decimal without its sign, and whether the sign is '-'.
 const char* magnitude_of(const char* dec, bool* negative) {
@@ -34,54 +21,87 @@ const char* magnitude_of(const char* dec, bool* negative) {
     return is_signed(dec) ? dec + 1 : dec;
 }
 
-// Shared reader of ones_comp_dec and twos_comp_dec. A text longer than the
-// length is read by its last len digits, so the sign digit is bit len - 1 as
-// for the extracted expansions of octal and hexadecimal input; a shorter text
-// is sign-extended from its own first digit.
+// One column of binary addition or subtraction of digits x and y with carry
+// (or borrow) c, all 0 or 1: the digit is their odd parity in both; the carry
+// is their majority, the borrow the majority with x inverted.
+struct Column {
+    int digit;
+    int carry;
+};
+
+Column column(int x, int y, int c, bool subtract) {
+    const int m = subtract ? 1 - x : x;
+    return {x ^ y ^ c, (m & y) | (m & c) | (y & c)};
+}
+
+// Shared body of bin_adder and bin_substractor. A column outside the tables
+// (a character other than '0' and '1', or a carry other than 0 and 1) leaves
+// '0' and keeps the carry.
+char* add_or_subtract(const char* a, const char* b, char* out, int len, int carry_in, int* carry_out,
+                      bool subtract) {
+    const std::size_t n = detail::width_of(len);
+    detail::fill_zeros(out, n);
+    if (n == 0) return out;
+    const std::size_t la = std::strlen(a);
+    const std::size_t lb = std::strlen(b);
+    int carry = carry_in;
+    for (std::size_t pos = n; pos-- > 0;) {
+        const char da = detail::field_char(a, la, n, pos);
+        const char db = detail::field_char(b, lb, n, pos);
+        if (!detail::is_bin_digit(da) || !detail::is_bin_digit(db) || (carry != 0 && carry != 1)) continue;
+        const Column c = column(da - '0', db - '0', carry, subtract);
+        out[pos] = static_cast<char>('0' + c.digit);
+        carry = c.carry;
+    }
+    if (carry_out != nullptr) *carry_out = carry;
+    return out;
+}
+
+// Shared body of ones_comp and twos_comp. A negative value is the inversion
+// of its magnitude's binary form, plus one in 2s complement. The magnitude
+// has at most 32 bits, so every digit above the 33rd equals the 33rd: the
+// form is made at no more than 33 digits and sign-extended to the length.
+char* complement_of(const char* dec, int len, char* out, bool twos) {
+    bool negative = false;
+    const auto magnitude = static_cast<std::uint32_t>(str_int(magnitude_of(dec, &negative)));
+    if (!negative || len <= 0) return dec_bin(magnitude, len, out);
+    const int w = static_cast<int>(std::min(detail::width_of(len), value_bits + 1));
+    char plain[value_bits + 2];
+    char inverted[value_bits + 2];
+    dec_bin(magnitude, w, plain);
+    bin_not(plain, w, inverted);
+    if (!twos) return sign_extend(inverted, len, out);
+    bin_adder(inverted, "1", plain, w, 0, nullptr);  // the carry out of the top is dropped
+    return sign_extend(plain, len, out);
+}
+
+// Shared body of ones_comp_dec and twos_comp_dec. The sign digit is the first
+// of the text's last len digits (a shorter text: its own first digit, which
+// sign_extend repeats). Only the low 32 of the len digits reach a 32-bit
+// value, and neither the inversion nor the borrow of the decrement moves
+// downwards, so the work is done at no more than 32 digits.
 int* comp_dec(const char* bin, int* value, int len, bool twos) {
     const std::size_t n = detail::width_of(len);
     if (n == 0) return value;
-    std::size_t t_len = std::strlen(bin);
-    const char* t = bin;
-    if (t_len > n) {
-        t += t_len - n;
-        t_len = n;
-    }
-    if (!is_bit(t[0])) return value;  // the empty text too
-    const bool negative = t[0] == '1';
-
-    // Digit k (from the right) of the text sign-extended to n digits.
-    auto digit = [&](std::size_t k) { return k < t_len ? t[t_len - 1 - k] : t[0]; };
-
-    // Only the low 32 of the n digits reach a 32-bit value; the borrow of the
-    // decrement moves upwards, so higher digits cannot affect them either.
-    const std::size_t bits = n < 32 ? n : 32;
-    std::uint32_t sum = 0;
-    if (!negative) {
-        for (std::size_t k = 0; k < bits; ++k) {
-            if (digit(k) == '1') sum |= std::uint32_t{1} << k;
-        }
+    const std::size_t text_len = std::strlen(bin);
+    const char sign = bin[text_len > n ? text_len - n : 0];
+    if (!detail::is_bin_digit(sign)) return value;  // the empty text too
+    const int w = static_cast<int>(std::min(n, value_bits));
+    char extended[value_bits + 1];
+    char work[value_bits + 1];
+    sign_extend(bin, w, extended);
+    std::uint32_t result = 0;
+    if (sign == '0') {
+        result = static_cast<std::uint32_t>(bin_dec(extended, nullptr));
     } else if (!twos) {
-        // Magnitude: the inversion of the pattern.
-        for (std::size_t k = 0; k < bits; ++k) {
-            if (digit(k) == '0') sum |= std::uint32_t{1} << k;
-        }
+        bin_not(extended, w, work);
+        result = 0u - static_cast<std::uint32_t>(bin_dec(work, nullptr));
     } else {
-        // Magnitude: the inversion of the pattern minus one.
-        int borrow = 0;
-        for (std::size_t k = 0; k < bits; ++k) {
-            const char c = digit(k);
-            int difference_bit = 0;  // a non-binary digit leaves 0 and keeps the borrow
-            if (is_bit(c)) {
-                const int diff = (c - '0') - (k == 0 ? 1 : 0) - borrow;
-                difference_bit = (diff + 2) & 1;
-                borrow = diff < 0 ? 1 : 0;
-            }
-            if (difference_bit == 0) sum |= std::uint32_t{1} << k;
-        }
+        bin_substractor(extended, "1", work, w, 0, nullptr);
+        bin_not(work, w, extended);
+        result = 0u - static_cast<std::uint32_t>(bin_dec(extended, nullptr));
     }
     // Negated in unsigned arithmetic: the magnitude 2^31 comes out as INT_MIN.
-    const std::uint32_t result = negative ? 0u - sum : sum;
     if (value != nullptr) *value = static_cast<int>(result);
     return value;
 }
@@ -99,44 +119,12 @@ char* bin_not(const char* src, int len, char* out) {
 }
 
 char* bin_adder(const char* a, const char* b, char* out, int len, int carry_in, int* carry_out) {
-    const std::size_t n = detail::width_of(len);
-    detail::fill_zeros(out, n);
-    if (n == 0) return out;
-    const std::size_t la = std::strlen(a);
-    const std::size_t lb = std::strlen(b);
-    int carry = carry_in;
-    for (std::size_t pos = n; pos-- > 0;) {
-        const char da = detail::field_char(a, la, n, pos);
-        const char db = detail::field_char(b, lb, n, pos);
-        // Outside the full-adder table: leave '0' and keep the carry.
-        if (!is_bit(da) || !is_bit(db) || (carry != 0 && carry != 1)) continue;
-        const int sum = (da - '0') + (db - '0') + carry;
-        out[pos] = static_cast<char>('0' + (sum & 1));
-        carry = sum >> 1;
-    }
-    if (carry_out != nullptr) *carry_out = carry;
-    return out;
+    return add_or_subtract(a, b, out, len, carry_in, carry_out, false);
 }
 
 char* bin_substractor(const char* a, const char* b, char* out, int len, int borrow_in,
                       int* borrow_out) {
-    const std::size_t n = detail::width_of(len);
-    detail::fill_zeros(out, n);
-    if (n == 0) return out;
-    const std::size_t la = std::strlen(a);
-    const std::size_t lb = std::strlen(b);
-    int borrow = borrow_in;
-    for (std::size_t pos = n; pos-- > 0;) {
-        const char da = detail::field_char(a, la, n, pos);
-        const char db = detail::field_char(b, lb, n, pos);
-        // Outside the full-subtractor table: leave '0' and keep the borrow.
-        if (!is_bit(da) || !is_bit(db) || (borrow != 0 && borrow != 1)) continue;
-        const int diff = (da - '0') - (db - '0') - borrow;
-        out[pos] = static_cast<char>('0' + ((diff + 2) & 1));
-        borrow = diff < 0 ? 1 : 0;
-    }
-    if (borrow_out != nullptr) *borrow_out = borrow;
-    return out;
+    return add_or_subtract(a, b, out, len, borrow_in, borrow_out, true);
 }
 
 char* sign_extend(const char* src, int len, char* out) {
@@ -156,25 +144,9 @@ char* sign_extend(const char* src, int len, char* out) {
     return out;
 }
 
-char* ones_comp(const char* dec, int len, char* out) {
-    bool negative = false;
-    const char* magnitude = magnitude_of(dec, &negative);
-    dec_bin(static_cast<std::uint32_t>(str_int(magnitude)), len, out);
-    if (negative) invert_in_place(out, detail::width_of(len));
-    return out;
-}
+char* ones_comp(const char* dec, int len, char* out) { return complement_of(dec, len, out, false); }
 
-char* twos_comp(const char* dec, int len, char* out) {
-    bool negative = false;
-    const char* magnitude = magnitude_of(dec, &negative);
-    dec_bin(static_cast<std::uint32_t>(str_int(magnitude)), len, out);
-    if (negative) {
-        const std::size_t n = detail::width_of(len);
-        invert_in_place(out, n);
-        increment_in_place(out, n);
-    }
-    return out;
-}
+char* twos_comp(const char* dec, int len, char* out) { return complement_of(dec, len, out, true); }
 
 int* ones_comp_dec(const char* bin, int* value, int len) { return comp_dec(bin, value, len, false); }
 

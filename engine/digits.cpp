@@ -41,12 +41,7 @@ char* extract_value_of_signed(const char* src, char* dst) {
     return dst;
 }
 
-int is_valid_dec(const char* text) {
-    for (; *text != '\0'; ++text) {
-        if (*text < '0' || *text > '9') return 0;
-    }
-    return 1;
-}
+int is_valid_dec(const char* text) { return detail::all_digits(text, detail::is_dec_digit) ? 1 : 0; }
 
 int str_int(const char* text) {
     const std::size_t len = std::strlen(text);

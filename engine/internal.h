@@ -7,9 +7,12 @@
 // field_char, which computes the source index and never leaves the text.
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+
+#include "engine/engine.h"
 
 namespace engine::detail {
 
@@ -31,15 +34,32 @@ inline char field_char(const char* text, std::size_t len, std::size_t width, std
     return pos + len < width ? '0' : text[pos + len - width];
 }
 
-// Value of c as a digit of base (2, 8, 10 or 16; hex letters in either case),
-// or -1 when c is not one.
+// ---- Digits ------------------------------------------------------------------
+
+// Value of c as a digit of base (2, 8, 10 or 16; hexadecimal letters in
+// either case), or -1 when c is not one.
 inline int digit_value(char c, int base) {
-    int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    return v < base ? v : -1;
+    const bool numeral = c >= '0' && c <= '9';
+    const bool letter = (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    const int v = char_num_hex(c);
+    return (numeral || letter) && v < base ? v : -1;
 }
+
+// The one test per base of whether a character is a digit of it.
+inline bool is_bin_digit(char c) { return digit_value(c, 2) >= 0; }
+inline bool is_oct_digit(char c) { return digit_value(c, 8) >= 0; }
+inline bool is_dec_digit(char c) { return digit_value(c, 10) >= 0; }
+inline bool is_hex_digit(char c) { return digit_value(c, 16) >= 0; }
+
+// Whether every character of text (none for the empty text) passes is_digit.
+inline bool all_digits(const char* text, bool (*is_digit)(char)) {
+    for (; *text != '\0'; ++text) {
+        if (!is_digit(*text)) return false;
+    }
+    return true;
+}
+
+// ---- Values and comparison ---------------------------------------------------
 
 // Value modulo 2^32 of a text of base 2^bits (2, 8 or 16), the k-th digit
 // from the right weighing 2^(bits*k); a character that is not a digit adds
@@ -59,6 +79,11 @@ inline int positional_value(const char* text, int bits, int* value) {
     return result;
 }
 
+// What a comparison's digit function answers for a character that decides
+// nothing at its position (binary comparison only; the other bases give every
+// character a value, its code minus 48 when it is not a digit).
+inline constexpr int no_digit = INT_MIN;
+
 // Comparison by value of two digit texts, the shorter one widened with
 // leading '0's to the longer one (or to width): the leftmost position whose
 // digit values differ decides. 0 equal, 1 first greater, 2 second greater.
@@ -71,9 +96,33 @@ inline int compare_by_value(const char* a, const char* b, int width, int (*digit
     for (std::size_t pos = 0; pos < w; ++pos) {
         const int da = digit(field_char(a, la, w, pos));
         const int db = digit(field_char(b, lb, w, pos));
-        if (da != db) return da > db ? 1 : 2;
+        if (da == no_digit || db == no_digit || da == db) continue;
+        return da > db ? 1 : 2;
     }
     return 0;
+}
+
+// ---- Expansion into binary -----------------------------------------------------
+
+// Writes exactly `bits` binary digits: the digits of base 2^group_bits of
+// text, each as group_bits binary digits, right-aligned, the last
+// ceil(bits / group_bits) digits of text taking part. When bits is not a
+// multiple of group_bits the leading digit's top bits are dropped. A
+// character that is not a digit leaves its group at '0's.
+inline char* expand(const char* text, char* out, std::size_t bits, std::size_t group_bits) {
+    fill_zeros(out, bits);
+    const std::size_t digits = (bits + group_bits - 1) / group_bits;
+    const std::size_t len = std::strlen(text);
+    const int base = 1 << group_bits;
+    for (std::size_t i = 0; i < digits; ++i) {
+        const int v = digit_value(field_char(text, len, digits, i), base);
+        if (v < 0) continue;
+        const std::size_t group_end = bits - group_bits * (digits - 1 - i);  // one past its last bit
+        for (std::size_t b = 0; b < group_bits && b < group_end; ++b) {
+            out[group_end - 1 - b] = ((v >> b) & 1) != 0 ? '1' : '0';
+        }
+    }
+    return out;
 }
 
 }  // namespace engine::detail
