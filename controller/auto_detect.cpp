@@ -9,8 +9,8 @@
 namespace controller {
 
 int len_auto(Window& w) {
-    char text[49] = {};  // at most 48 characters are counted
-    w.get_text(number_box, text, sizeof text);
+    char text[number_box_size] = {};
+    w.get_text(number_box, text, number_box_size);
     // Every character counts, invalid ones included: Convert reports those.
     const int n = static_cast<int>(std::strlen(text));
     if (bin) return n;

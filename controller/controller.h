@@ -20,8 +20,15 @@ extern int len, l_oct, l_hex;
 extern int C_hex, C_small;
 // Conversion-done flag of one Convert run.
 extern int ne;
-// Error selected for the error-information window (1..4, 1616 for 0xFF).
+// Error selected for the error-information window: one of ErrorInfo.
 extern int em;
+
+// The values of em: errors 0x01 to 0x04 by their number, and the 0xFF text,
+// which Convert never raises, by a number of its own.
+enum ErrorInfo : int {
+    error_info_0x01 = 1, error_info_0x02, error_info_0x03, error_info_0x04,
+    error_info_0xFF = 1616,
+};
 
 // Puts every setting back to its value at process start (all flags 0,
 // lengths 32, 11, 8). The program never needs it; tests do.
@@ -29,6 +36,10 @@ void reset_process_state();
 
 enum class Base { dec, bin, oct, hex };
 enum class Mode { us, ones, twos };
+
+// The short name of a base ("Dec", "Bin", "Oct", "Hex"): the number box's
+// label while it is the input base.
+const char* base_name(Base base);
 
 // ---- Settings and their commands ---------------------------------------------
 void init_main_window(Window& w);     // what the main window's initialisation does
@@ -38,7 +49,7 @@ void set_mode(Mode mode);             // commands 494..496
 void reload_defaults(Window& w);      // command 1418
 void refresh(Window& w);              // command 418
 void refresh_and_reload(Window& w);   // command 1413
-void select_error_info(int command);  // commands 111..115: sets em
+void select_error_info(int command);  // the menu_error_* commands: sets em
 
 // ---- Convert, corrections, hexadecimal options --------------------------------
 void start(Window& w);        // command 411, the Convert command

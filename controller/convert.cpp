@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "controller/controller.h"
+#include "controller/internal.h"
 #include "controller/messages.h"
 #include "engine/engine.h"
 
@@ -12,8 +13,6 @@ namespace controller {
 
 namespace {
 
-// The number box is read with room for 48 characters and the terminator.
-constexpr int input_size = 49;
 // Result strings: up to 32 digits, the terminator and a spare.
 constexpr int result_size = 34;
 
@@ -23,30 +22,28 @@ constexpr const char bin_two_pow_31[] = "10000000000000000000000000000000";
 
 // Working state of one run; fresh for every run.
 struct Run {
-    char input[input_size] = {};
-    char value[input_size] = {};  // signed decimal input without its sign
+    char input[number_box_size] = {};
+    char value[number_box_size] = {};  // signed decimal input without its sign
     char r1[result_size] = {};
     char r2[result_size] = {};
     char r3[result_size] = {};
-    int sign = 0;
-    int plus = 0;
-    int valid = 0;
-    int in_range = 1;
-    int empty = 0;
+    bool sign = false;      // the text begins with '+' or '-'
+    bool plus = false;      // ... with '+' (decimal input only)
+    bool valid = false;     // only characters of the base
+    bool in_range = true;   // within the 32-bit range of base and mode
+    bool empty = false;     // no number to convert
 };
 
 enum class Next { done, remove_sign, refine };
 
-bool begins_with_sign(const char* s) { return s[0] == '+' || s[0] == '-'; }
-
 // ---- Classification --------------------------------------------------------------
 
 void classify_dec(Run& r) {
-    if (engine::is_signed(r.input) == 1) {
-        r.sign = 1;
+    r.sign = engine::is_signed(r.input) == 1;
+    if (r.sign) {
         r.plus = r.input[0] == '+';
         engine::extract_value_of_signed(r.input, r.value);
-        if (r.value[0] == '\0') r.empty = 1;
+        if (r.value[0] == '\0') r.empty = true;
     }
     const char* digits = r.sign ? r.value : r.input;
     r.valid = engine::is_valid_dec(digits) == 1;
@@ -57,34 +54,34 @@ void classify_dec(Run& r) {
         limit = "4294967296";
     else if (twos && r.sign && !r.plus)
         limit = "2147483649";
-    if (engine::dec_compare(digits, limit, 32) != 2) r.in_range = 0;
+    if (engine::dec_compare(digits, limit, 32) != 2) r.in_range = false;
 }
 
 void classify_bin(Run& r) {
     r.valid = engine::is_valid_bin(r.input) == 0;
-    r.sign = begins_with_sign(r.input);
+    r.sign = engine::is_signed(r.input) == 1;
     // Out of range when more than 32 digits remain after the leading zeros.
     const char* p = r.input;
     while (*p == '0') ++p;
-    if (std::strlen(p) > 32) r.in_range = 0;
+    if (std::strlen(p) > 32) r.in_range = false;
 }
 
 void classify_hex(Run& r) {
     r.valid = engine::is_valid_hex(r.input) == 0;
-    r.sign = begins_with_sign(r.input);
+    r.sign = engine::is_signed(r.input) == 1;
     if (engine::is_C_hex(r.input) == 0) {
         r.valid = engine::is_valid_C_hex(r.input) == 0;
-        if (r.valid && r.input[2] == '\0') r.empty = 1;
+        if (r.valid && r.input[2] == '\0') r.empty = true;
         // The prefix goes from the working copy only; the box keeps it.
         if (r.valid && !r.empty) std::memmove(r.input, r.input + 2, std::strlen(r.input + 2) + 1);
     }
-    if (engine::hex_compare(r.input, "FFFFFFFF", 32) == 1) r.in_range = 0;
+    if (engine::hex_compare(r.input, "FFFFFFFF", 32) == 1) r.in_range = false;
 }
 
 void classify_oct(Run& r) {
     r.valid = engine::is_valid_oct(r.input) == 0;
-    r.sign = begins_with_sign(r.input);
-    if (engine::oct_compare(r.input, "37777777777", 32) == 1) r.in_range = 0;
+    r.sign = engine::is_signed(r.input) == 1;
+    if (engine::oct_compare(r.input, "37777777777", 32) == 1) r.in_range = false;
 }
 
 // ---- Rows ------------------------------------------------------------------------
@@ -133,10 +130,16 @@ void row_bin(Window& w, Run& r) {
         w.set_int(result_box1, v, !us);
 }
 
-// Hexadecimal and octal input: the binary expansion is cut to its last len
-// digits before it is read as a signed value, so the sign is bit len - 1.
-void signed_from_expansion(Window& w, Run& r) {
+// The decimal result of hexadecimal and octal input, whose binary expansion
+// is in r2: unsigned, the text's own value; in the complement modes, the
+// expansion cut to its last len digits, so that the sign is bit len - 1.
+void decimal_from_expansion(Window& w, Run& r, int (*unsigned_value)(const char*, int*)) {
     int v = 0;
+    if (us) {
+        unsigned_value(r.input, &v);
+        w.set_int(result_box1, v, false);
+        return;
+    }
     engine::bin_extract(r.r2, r.r1, len);
     if (ones)
         engine::ones_comp_dec(r.r1, &v, len);
@@ -149,26 +152,14 @@ void row_hex(Window& w, Run& r) {
     ne = 1;
     engine::hex_bin(r.input, r.r2, l_hex);
     engine::bin_oct(r.r2, r.r3, l_oct);
-    if (us) {
-        int v = 0;
-        engine::hex_dec(r.input, &v);
-        w.set_int(result_box1, v, false);
-    } else {
-        signed_from_expansion(w, r);
-    }
+    decimal_from_expansion(w, r, engine::hex_dec);
 }
 
 void row_oct(Window& w, Run& r) {
     ne = 1;
     engine::oct_bin(r.input, r.r2, len);
     engine::bin_hex(r.r2, r.r3, l_hex);
-    if (us) {
-        int v = 0;
-        engine::oct_dec(r.input, &v);
-        w.set_int(result_box1, v, false);
-    } else {
-        signed_from_expansion(w, r);
-    }
+    decimal_from_expansion(w, r, engine::oct_dec);
 }
 
 // ---- One run ---------------------------------------------------------------------
@@ -177,8 +168,8 @@ Next run_once(Window& w) {
     ne = 0;
     Run r;
 
-    w.get_text(number_box, r.input, input_size);
-    if (r.input[0] == '\0') r.empty = 1;
+    w.get_text(number_box, r.input, number_box_size);
+    if (r.input[0] == '\0') r.empty = true;
 
     if (dec)
         classify_dec(r);
@@ -217,9 +208,7 @@ Next run_once(Window& w) {
             if (C_small) do_C_small(w);
         }
     } else {
-        w.set_text(result_box1, text::no_result);
-        w.set_text(result_box2, text::no_result);
-        w.set_text(result_box3, text::no_result);
+        clear_results(w);
     }
 
     if (r.empty) {

@@ -7,9 +7,6 @@ namespace controller {
 
 namespace {
 
-// The number box's text: at most 48 characters and the terminator.
-constexpr int box_size = 49;
-
 // An empty result would leave nothing to convert; the box shows "0" instead.
 void write_number_box(Window& w, const char* text) {
     w.set_text(number_box, text[0] != '\0' ? text : "0");
@@ -18,18 +15,18 @@ void write_number_box(Window& w, const char* text) {
 }  // namespace
 
 void remove_sign(Window& w) {
-    char src[box_size] = {};
-    char dst[box_size] = {};
-    w.get_text(number_box, src, box_size);
-    if (src[0] != '-' && src[0] != '+') return;
+    char src[number_box_size] = {};
+    char dst[number_box_size] = {};
+    w.get_text(number_box, src, number_box_size);
+    if (engine::is_signed(src) == 0) return;
     engine::extract_value_of_signed(src, dst);
     write_number_box(w, dst);
 }
 
 void refine(Window& w) {
-    char src[box_size] = {};
-    char dst[box_size] = {};
-    w.get_text(number_box, src, box_size);
+    char src[number_box_size] = {};
+    char dst[number_box_size] = {};
+    w.get_text(number_box, src, number_box_size);
     // The filter follows the input base; the mode plays no part.
     if (bin)
         engine::bin_refine(src, dst);

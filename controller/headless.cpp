@@ -168,8 +168,7 @@ Outcome answer_yes(MemoryWindow& w, Outcome last) {
 }
 
 const char* text_for(const MemoryWindow& w, Base base) {
-    static const char* const names[4] = {"Dec", "Bin", "Oct", "Hex"};
-    const char* name = names[static_cast<int>(base)];
+    const char* name = base_name(base);
     if (std::strcmp(w.labels[0], name) == 0) return w.number;
     for (int i = 0; i < 3; ++i)
         if (std::strcmp(w.labels[i + 1], name) == 0) return w.results[i];

@@ -21,9 +21,6 @@ Error error_of(const char* message_text);
 const char* error_summary(Error e);
 const char* error_hint(Error e);
 
-// The number box reads at most this many characters.
-constexpr int number_box_chars = 48;
-
 // The settings that a front end chooses.
 struct Settings {
     Base base = Base::dec;
@@ -42,8 +39,8 @@ struct Outcome {
 // One correction applied after a Yes: the number box before and after it.
 struct Correction {
     Error error = Error::none;  // Error::sign (Remove sign) or Error::invalid (Refine input)
-    char before[number_box_chars + 1] = {};
-    char after[number_box_chars + 1] = {};
+    char before[number_box_size] = {};
+    char after[number_box_size] = {};
 };
 
 // The main window in memory: the number box, the three result boxes and the

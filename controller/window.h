@@ -22,10 +22,18 @@ enum Control : int {
     label_result3 = 501,
 };
 
-// Menu items whose check marks the controller sets.
+// The number box is read with room for this many characters and the
+// terminator (number_box_size); anything after them is not seen.
+constexpr int number_box_chars = 48;
+constexpr int number_box_size = number_box_chars + 1;
+
+// Menu items whose check marks the controller sets, and the Help > Error
+// messages items that select the error-information text.
 enum MenuItem : int {
     menu_C_hex = 907,
     menu_C_small = 909,
+    // 111 to 115, in menu order
+    menu_error_0x01 = 111, menu_error_0x02, menu_error_0x03, menu_error_0x04, menu_error_0xFF,
 };
 
 enum class MessageStyle {

@@ -35,7 +35,7 @@ INT_PTR CALLBACK DialogHelpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 INT_PTR CALLBACK DlgEmsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);      // 408
 
 // The explanation shown by the error-information window for a selector
-// (1..4 for errors 0x01..0x04, 1616 for 0xFF); the empty text for any other.
+// (one of controller::ErrorInfo); the empty text for any other.
 const char* error_info_text(int em);
 
 // Addresses shown by the About and Help windows.

@@ -14,12 +14,12 @@ struct ErrorInfo {
 // The runs of blanks in the 0x03 text line up its ranges; the 0x02 text ends
 // in a blank. Both are kept as they are.
 const ErrorInfo error_infos[] = {
-    {1,
+    {controller::error_info_0x01,
      "Error 0x01\nNULL - Input box is empty!\n\n"
      "Enter any value in the input box and then convert.\n\n"
      "If you are entering a C/C++ like hexadecimal number make sure that there is a value "
      "after the 0x or 0X prefix."},
-    {2,
+    {controller::error_info_0x02,
      "Error 0x02\nInvalid input - The number entered contains invalid character/s!\n\n"
      "Make sure the number entered does not have any invalid character. Space is also an "
      "invalid character (a frequent mistake).\n\n"
@@ -31,7 +31,7 @@ const ErrorInfo error_infos[] = {
      "Decimal base can also accept + and - as prefix. \n"
      "Hexadecimal base can also accept 0x and 0X as prefix.\n\n"
      "NOTE: |Refine Input| from |Extra| menu will eliminate this error. "},
-    {3,
+    {controller::error_info_0x03,
      "Error 0x03\nOut of range - number is too big for 32-bit binary representation!\n\n"
      "Make sure the number entered is within the following range:\n\n"
      "Decimal (unsigned):   0  to  4294967295\n"
@@ -43,7 +43,7 @@ const ErrorInfo error_infos[] = {
      "Above range is applicable only for 32bit length. To see valid range for current length "
      "see |Show valid range for current length| from |Length| menu.\n\n"
      "See Help.html for more detail."},
-    {4,
+    {controller::error_info_0x04,
      "Error 0x04\nSigned - The number entered is signed!\n\n"
      "This is not an error if you are working in decimal base and in 1's or 2's complement "
      "mode. But if you are working in decimal base and unsigned mode and if the number is "
@@ -53,7 +53,7 @@ const ErrorInfo error_infos[] = {
      "mode signed number \nis not acceptable in binary, octal or hexadecimal bases. \n\n"
      "NOTE: |Remove Sign| from |Extra| menu will eliminate this error.\n\n\n"
      "See Help.html for more detail."},
-    {1616,
+    {controller::error_info_0xFF,
      "Error 0xFF\nUnknown or system error!\n\n"
      "This error value never raised in testing.\n\n"
      "If this error occurs exit and restart Quorvel."},

@@ -5,7 +5,8 @@
 #include "ui/dialogs.h"
 #include "ui/resource.h"
 
-// The controller addresses the boxes by the numbers of the dialog template.
+// The controller addresses the boxes and menu items by the numbers of the
+// resource script.
 static_assert(controller::number_box == IDC_NUMBER_BOX);
 static_assert(controller::result_box1 == IDC_RESULT_BOX1);
 static_assert(controller::result_box2 == IDC_RESULT_BOX2);
@@ -16,6 +17,11 @@ static_assert(controller::label_result2 == IDC_LABEL_RESULT2);
 static_assert(controller::label_result3 == IDC_LABEL_RESULT3);
 static_assert(controller::menu_C_hex == IDM_C_HEX);
 static_assert(controller::menu_C_small == IDM_C_SMALL);
+static_assert(controller::menu_error_0x01 == IDM_ERROR_0X01);
+static_assert(controller::menu_error_0x02 == IDM_ERROR_0X02);
+static_assert(controller::menu_error_0x03 == IDM_ERROR_0X03);
+static_assert(controller::menu_error_0x04 == IDM_ERROR_0X04);
+static_assert(controller::menu_error_0xFF == IDM_ERROR_0XFF);
 
 void Win32Window::get_text(int control, char* buf, int limit) {
     // A missing control leaves the buffer alone; the caller still gets a text.
