@@ -4,31 +4,43 @@
 #include "ui/resource.h"
 #include "ui/version.h"
 
+namespace {
+
 const char URL[] = QNS_URL;
 const char CONTACT_EMAIL[] = QNS_CONTACT_EMAIL;
 
-namespace {
-HFONT address_font = nullptr;
+// Read-only boxes rather than static texts, so that the addresses can be
+// selected and copied.
+const AddressBox address_boxes[] = {
+    {IDC_ABOUT_EMAIL, {57, 114, 131, 124}, CONTACT_EMAIL, AddressLook::bordered_centred},
+    {IDC_ABOUT_URL, {11, 127, 179, 137}, URL, AddressLook::bordered_centred},
+};
+
 HICON picture = nullptr;
+
+// Shows icon icon_id at its size for a 96-dpi screen, scaled to the window's,
+// in the picture control; the caller destroys the icon when the window closes.
+HICON show_picture(HWND window, int control, int icon_id, int pixels) {
+    HDC dc = GetDC(window);
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc) ReleaseDC(window, dc);
+    const int size = MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+    HICON icon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(icon_id), IMAGE_ICON, size, size, 0));
+    if (icon) SendDlgItemMessageA(window, control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    return icon;
 }
+
+}  // namespace
 
 INT_PTR CALLBACK DialogAboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
         case WM_INITDIALOG:
-            white_background_create();
-            address_font = create_address_font(hwnd);
+            open_white_window(hwnd, address_boxes);
             // The large image of the icon, not the title bar's.
             picture = show_picture(hwnd, IDC_ABOUT_PICTURE, IDI_QUORVEL, 96);
-            // Read-only boxes rather than static texts, so that the addresses
-            // can be selected and copied.
-            create_address_box(hwnd, IDC_ABOUT_EMAIL, 85, 186, 111, 17, CONTACT_EMAIL,
-                               AddressBox::bordered_centred, address_font);
-            create_address_box(hwnd, IDC_ABOUT_URL, 17, 206, 252, 17, URL,
-                               AddressBox::bordered_centred, address_font);
             return 1;
         case WM_DESTROY:
-            if (address_font) DeleteObject(address_font);
-            address_font = nullptr;
             if (picture) DestroyIcon(picture);
             picture = nullptr;
             break;

@@ -6,14 +6,14 @@
 
 namespace {
 
-struct ErrorInfo {
+struct Explanation {
     int em;
     const char* text;
 };
 
 // The runs of blanks in the 0x03 text line up its ranges; the 0x02 text ends
 // in a blank. Both are kept as they are.
-const ErrorInfo error_infos[] = {
+const Explanation explanations[] = {
     {controller::error_info_0x01,
      "Error 0x01\nNULL - Input box is empty!\n\n"
      "Enter any value in the input box and then convert.\n\n"
@@ -59,17 +59,18 @@ const ErrorInfo error_infos[] = {
      "If this error occurs exit and restart Quorvel."},
 };
 
-}  // namespace
-
+// The explanation for a selector; the empty text for any other.
 const char* error_info_text(int em) {
-    for (const ErrorInfo& e : error_infos)
+    for (const Explanation& e : explanations)
         if (e.em == em) return e.text;
     return "";
 }
 
+}  // namespace
+
 INT_PTR CALLBACK DlgEmsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_INITDIALOG) {
-        white_background_create();
+        open_white_window(hwnd);
         SetDlgItemTextA(hwnd, IDC_ERROR_TEXT, error_info_text(controller::em));
         return 1;
     }

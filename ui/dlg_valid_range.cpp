@@ -25,7 +25,7 @@ void show_ranges(HWND hwnd) {
 
 INT_PTR CALLBACK DlgSLProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_INITDIALOG) {
-        white_background_create();
+        open_white_window(hwnd);
         show_ranges(hwnd);
         return 1;
     }

@@ -9,11 +9,16 @@
 #include "ui/version.h"
 #include "ui/win32_window.h"
 
-HMENU MainMenu = nullptr;
-HBITMAP Close = nullptr;
-HBITMAP About = nullptr;
-HBITMAP Refresh = nullptr;
+namespace {
 
+// Loaded when the main window opens; they live as long as it does.
+HMENU MainMenu = nullptr;
+HBITMAP Close = nullptr;    // beside Exit
+HBITMAP About = nullptr;    // beside About
+HBITMAP Refresh = nullptr;  // beside Refresh
+HICON small_icon = nullptr;  // loaded at the small-icon size, so destroyed by us
+
+// Help > Bug report.
 const char bug_report_title[] = "Report a bug ...";
 const char bug_report_text[] =
     QNS_PRODUCT_NAME " has been tested thoroughly and worked as expected in every test.\n\n"
@@ -27,10 +32,6 @@ const char bug_report_text[] =
     "Please include as well the name and version of your operating system, the name "
     "and speed of your processor and the amount of available physical memory.";
 
-namespace {
-
-HICON small_icon = nullptr;  // loaded at the small-icon size, so destroyed by us
-
 // One entry of the Base or Mode menu: its flag, its status text, its item.
 struct Choice {
     const int* flag;
@@ -40,10 +41,10 @@ struct Choice {
 
 // Looked up in this order; the first set flag wins.
 const Choice bases[] = {
-    {&controller::dec, "Dec", IDM_BASE_DEC},
-    {&controller::bin, "Bin", IDM_BASE_BIN},
-    {&controller::hex, "Hex", IDM_BASE_HEX},
-    {&controller::oct, "Oct", IDM_BASE_OCT},
+    {&controller::dec, controller::base_name(controller::Base::dec), IDM_BASE_DEC},
+    {&controller::bin, controller::base_name(controller::Base::bin), IDM_BASE_BIN},
+    {&controller::hex, controller::base_name(controller::Base::hex), IDM_BASE_HEX},
+    {&controller::oct, controller::base_name(controller::Base::oct), IDM_BASE_OCT},
 };
 const Choice modes[] = {
     {&controller::us, "unsigned", IDM_MODE_US},
@@ -70,6 +71,15 @@ void show_choice(HWND hwnd, HMENU menu, int status_field, const Choice (&group)[
         else
             CheckMenuItem(menu, c.item, MF_BYCOMMAND | MF_UNCHECKED);
     }
+}
+
+// Redraws the status line and the radio marks of the Base and Mode menus
+// from the settings.
+void update_stats(HWND hwnd) {
+    SetDlgItemInt(hwnd, IDC_STATUS_LENGTH, static_cast<UINT>(controller::len), FALSE);
+    HMENU menu = GetMenu(hwnd);
+    show_choice(hwnd, menu, IDC_STATUS_BASE, bases);
+    show_choice(hwnd, menu, IDC_STATUS_MODE, modes);
 }
 
 void load_icons(HWND hwnd, HINSTANCE instance) {
@@ -175,13 +185,6 @@ void dispatch(HWND hwnd, int id) {
 
 INT_PTR open_dialog(HWND owner, int template_id, DLGPROC proc) {
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(template_id), owner, proc, 0);
-}
-
-void update_stats(HWND hwnd) {
-    SetDlgItemInt(hwnd, IDC_STATUS_LENGTH, static_cast<UINT>(controller::len), FALSE);
-    HMENU menu = GetMenu(hwnd);
-    show_choice(hwnd, menu, IDC_STATUS_BASE, bases);
-    show_choice(hwnd, menu, IDC_STATUS_MODE, modes);
 }
 
 INT_PTR CALLBACK DialogMainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
