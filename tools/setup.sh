@@ -28,3 +28,5 @@ install_missing "" cmake g++ make googletest libgtest-dev g++-mingw-w64-x86-64-p
 # The browser edition: Emscripten, and Chromium with its WebDriver for the page
 # tests; without the recommends, which would bring a desktop's services along.
 install_missing --no-install-recommends emscripten chromium chromium-driver python3-selenium
+# Fuzzing with clang's libFuzzer, and the coverage report.
+install_missing "" clang libclang-rt-14-dev gcovr

@@ -16,6 +16,9 @@ cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native --output-junit "$reports/native.xml"
 
+echo "== fuzz =="
+./tools/fuzz.sh 20
+
 echo "== windows =="
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
