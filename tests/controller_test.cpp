@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controller/controller.h"
+#include "convert_model.h"
 #include "expected_texts.h"
 #include "fake_window.h"
 #include "model.h"
@@ -494,6 +495,51 @@ TEST_F(Controller, TogglesFlipFlagAndCheckMarkOnly) {
     EXPECT_EQ(w.text(controller::result_box3), "0000000a");
     controller::toggle_C_small(w);
     EXPECT_FALSE(w.checked.at(controller::menu_C_small));
+}
+
+// Each option switched on and off again, alone and together with the other,
+// in every base: after each switch Convert shows what the options now say
+// (the model's results), not what they said before, and the check marks
+// follow. For hexadecimal input the third box is octal and stays plain.
+TEST_F(Controller, HexOptionsSwitchOffAgainOnTheResults) {
+    struct Row {
+        Base base;
+        Mode mode;
+        int len;
+        const char* typed;
+    };
+    const Row rows[] = {
+        {Base::dec, Mode::us, 32, "48879"}, {Base::dec, Mode::twos, 16, "-1"}, {Base::bin, Mode::us, 8, "10101011"},
+        {Base::oct, Mode::ones, 12, "7654"}, {Base::hex, Mode::us, 32, "0xabCD"},
+    };
+    // The option each step switches: 'x' the "0x" prefix, 's' lower case.
+    const char* const sequences[] = {"ss", "xx", "xsxs", "xssx", "sxxs"};
+    for (const Row& r : rows) {
+        for (const char* seq : sequences) {
+            fresh();
+            use(r.base, r.mode, r.len);
+            expect::Settings s;
+            s.base = static_cast<expect::Base>(r.base);
+            s.mode = static_cast<expect::Mode>(r.mode);
+            s.len = r.len;
+            for (const char* step = seq; *step != '\0'; ++step) {
+                if (*step == 'x') {
+                    controller::toggle_C_hex(w);
+                    s.c_hex = !s.c_hex;
+                } else {
+                    controller::toggle_C_small(w);
+                    s.c_small = !s.c_small;
+                }
+                convert(r.typed);
+                const auto want = expect::convert_once(s, r.typed).boxes;
+                const std::string where = std::string(r.typed) + ", switches " + std::string(seq, step + 1);
+                EXPECT_EQ(w.results(), std::vector<std::string>(want.begin(), want.end())) << where;
+                EXPECT_EQ(w.checked[controller::menu_C_hex], s.c_hex) << where;
+                EXPECT_EQ(w.checked[controller::menu_C_small], s.c_small) << where;
+            }
+            EXPECT_FALSE(s.c_hex || s.c_small) << seq << ": every sequence ends with both off";
+        }
+    }
 }
 
 TEST_F(Controller, HexOptionsNeverDecorateDashes) {

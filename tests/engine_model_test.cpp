@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
@@ -234,6 +235,83 @@ TEST(EngineModel, ComplementToSignedValue) {
             }
         }
     }
+}
+
+// The adder and subtractor pass over a place where either operand holds
+// anything but a binary digit: '0' stays there and the carry (borrow) goes on
+// to the next place unchanged. Their result is therefore the machine sum
+// (difference) of the operands with those places taken out, spread back
+// around them; a carry or borrow other than 0 and 1 is outside the table at
+// every place, which leaves all zeros and hands the carry back unchanged.
+struct Sum {
+    std::string digits;
+    int carry;
+};
+Sum add_model(const std::string& a, const std::string& b, int len, int carry, bool subtract) {
+    const std::string pa = model::fixed(0, 2, len - static_cast<int>(std::min<std::size_t>(a.size(), len))) +
+                           a.substr(a.size() - std::min<std::size_t>(a.size(), len));
+    const std::string pb = model::fixed(0, 2, len - static_cast<int>(std::min<std::size_t>(b.size(), len))) +
+                           b.substr(b.size() - std::min<std::size_t>(b.size(), len));
+    auto bit = [](char c) { return c == '0' || c == '1'; };
+    std::uint64_t va = 0, vb = 0;
+    int k = 0;
+    for (std::size_t i = 0; i < pa.size(); ++i) {
+        if (!bit(pa[i]) || !bit(pb[i])) continue;
+        va = va * 2 + static_cast<std::uint64_t>(pa[i] - '0');
+        vb = vb * 2 + static_cast<std::uint64_t>(pb[i] - '0');
+        ++k;
+    }
+    if (carry != 0 && carry != 1) return {std::string(pa.size(), '0'), carry};
+    const std::uint64_t c = static_cast<std::uint64_t>(carry);
+    const std::uint64_t r = subtract ? va - vb - c : va + vb + c;
+    const int out = subtract ? (va < vb + c ? 1 : 0) : static_cast<int>((r >> k) & 1);
+    const std::string compact = model::fixed(r & model::mask(k), 2, k);
+    std::string digits(pa.size(), '0');
+    for (std::size_t i = 0, j = 0; i < pa.size(); ++i)
+        if (bit(pa[i]) && bit(pb[i])) digits[i] = compact[j++];
+    return {digits, out};
+}
+
+TEST(EngineModel, AdderAndSubtractorWithStrayDigitsAndCarries) {
+    std::mt19937 rng(kSeed + 7);
+    std::vector<std::string> operands = {"",     "1",    "0110", "1111",   "1x01", "10 1", "\xff" "1", "2",
+                                         "-1",   "1+1",  "+",    "1.0",    "0x1",  "111111111", "10a01b1"};
+    // Random binary texts of up to 40 characters, a fifth of them stray.
+    for (int i = 0; i < 24; ++i) {
+        std::string t;
+        for (std::size_t n = random_below(rng, 41); n > 0; --n)
+            t += rng() % 5 == 0 ? " x2-\x80"[rng() % 5] : static_cast<char>('0' + rng() % 2);
+        operands.push_back(t);
+    }
+    const int carries[] = {0, 1, -1, 2, 7, INT_MIN, INT_MAX};
+    const int lens[] = {1, 4, 9, 32};
+    int stray = 0, outside = 0;
+    for (const std::string& a : operands) {
+        for (const std::string& b : operands) {
+            for (int carry : carries) {
+                for (int len : lens) {
+                    for (bool subtract : {false, true}) {
+                        const Sum want = add_model(a, b, len, carry, subtract);
+                        Buf out;
+                        int carry_out = -99;
+                        const char* got =
+                            subtract ? engine::bin_substractor(a.c_str(), b.c_str(), out.get(), len, carry, &carry_out)
+                                     : engine::bin_adder(a.c_str(), b.c_str(), out.get(), len, carry, &carry_out);
+                        ASSERT_EQ(std::string(got), want.digits)
+                            << (subtract ? "subtract " : "add ") << '"' << a << "\" \"" << b << "\" len " << len
+                            << " carry " << carry;
+                        ASSERT_EQ(carry_out, want.carry)
+                            << (subtract ? "subtract " : "add ") << '"' << a << "\" \"" << b << "\" len " << len
+                            << " carry " << carry;
+                        stray += a.find_first_not_of("01") != std::string::npos;
+                        outside += carry != 0 && carry != 1;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(stray, 5000);
+    EXPECT_GT(outside, 5000);
 }
 
 TEST(EngineModel, ComparisonsByValue) {

@@ -2,7 +2,11 @@
 // of a typed length.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "controller/controller.h"
 #include "controller/length_tools.h"
@@ -58,6 +62,66 @@ TEST(LengthTools, AcceptedLengthTable) {
         {"2147483648", 0},   {"\xff" "8", 0},
     };
     for (const auto& [typed, want] : rows) EXPECT_EQ(controller::accepted_length(typed), want) << '"' << typed << '"';
+}
+
+// What a user can type into the length box (or paste: typing takes digits
+// only), against the model's reading of it: every length 0 to 40 plainly,
+// with leading zeros, a leading or trailing 9, blanks around or inside, signs
+// and letters; values above 32, at the edges of 2^31 and 2^32 (2^32 + 12
+// must not wrap to 12) and far beyond.
+TEST(LengthTools, AcceptedLengthOverEverythingTypable) {
+    std::vector<std::string> typed = {"", " ", "\t", "  \t ", "+", "-", "99999999999999999999999",
+                                      "0000000000000000000000000000012", "0x1F", "1e1", "\xff", "3\xa0"};
+    for (int n = 0; n <= 40; ++n) {
+        const std::string d = std::to_string(n);
+        for (const std::string& t : {d, "0" + d, "000" + d, "9" + d, d + "9", " " + d, d + " ", "\t" + d + "\t",
+                                     "  " + d + "  ", "+" + d, "-" + d, d.substr(0, 1) + " " + d.substr(1), d + "x",
+                                     "x" + d, " +" + d, d + "-"})
+            typed.push_back(t);
+    }
+    for (const std::uint64_t v : {99ull, 100ull, 2147483647ull, 2147483648ull, 2147483649ull, 4294967295ull,
+                                  4294967296ull, 4294967297ull, 4294967296ull + 12, 4294967296ull + 32,
+                                  18446744073709551615ull}) {
+        const std::string d = std::to_string(v);
+        for (const std::string& t : {d, "00" + d, " " + d + " ", "9" + d}) typed.push_back(t);
+    }
+    int accepted = 0;
+    for (const std::string& t : typed) {
+        const int got = controller::accepted_length(t.c_str());
+        EXPECT_EQ(got, expect::accepted_length(t)) << '"' << t << '"';
+        accepted += got != 0;
+    }
+    EXPECT_GT(accepted, 32 * 6);
+    // Every length a user means is taken as itself, plainly or between blanks.
+    for (int n = 1; n <= 32; ++n) {
+        EXPECT_EQ(controller::accepted_length(std::to_string(n).c_str()), n);
+        EXPECT_EQ(controller::accepted_length((" " + std::to_string(n) + "\t").c_str()), n);
+    }
+}
+
+// The dialogs pass lengths of 1 to 32 only. Handed anything else, every
+// field stays within its bounds and shows the nearest length there is.
+TEST(LengthTools, ValidRangesOutsideTheLengths) {
+    const struct { int len, l_oct, l_hex, shown; } rows[] = {
+        {0, 0, 0, 1},      {-1, 0, 0, 1},    {-40, -12, -9, 1},  {INT_MIN, INT_MIN, INT_MIN, 1},
+        {33, 11, 9, 32},   {40, 14, 10, 32}, {64, 22, 16, 32},   {INT_MAX, INT_MAX, INT_MAX, 32},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.len);
+        controller::ValidRanges r;
+        std::memset(&r, '#', sizeof r);
+        controller::valid_ranges(row.len, row.l_oct, row.l_hex, &r);
+        const char* got[8] = {r.dec_max, r.ones_min, r.ones_max, r.twos_min, r.twos_max, r.bin_max, r.oct_max, r.hex_max};
+        const std::size_t sizes[8] = {sizeof r.dec_max, sizeof r.ones_min, sizeof r.ones_max, sizeof r.twos_min,
+                                      sizeof r.twos_max, sizeof r.bin_max, sizeof r.oct_max, sizeof r.hex_max};
+        ASSERT_NE(std::memchr(r.length, '\0', sizeof r.length), nullptr);
+        EXPECT_EQ(std::string(r.length), std::to_string(row.shown));
+        const auto want = expect::valid_ranges(row.shown);
+        for (std::size_t i = 0; i < 8; ++i) {
+            ASSERT_NE(std::memchr(got[i], '\0', sizes[i]), nullptr) << "field " << i;
+            EXPECT_EQ(std::string(got[i]), want[i]) << "field " << i;
+        }
+    }
 }
 
 TEST(LengthTools, AcceptedLengthsSetTheDigitCounts) {
