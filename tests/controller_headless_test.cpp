@@ -6,12 +6,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <random>
+#include <set>
 #include <string>
 
 #include "controller/controller.h"
 #include "controller/headless.h"
 #include "controller/messages.h"
 #include "convert_model.h"
+#include "expected_texts.h"
 #include "fake_window.h"
 
 namespace {
@@ -163,6 +165,129 @@ TEST(Headless, ProposedLengthIsTheClampedDetectedWidth) {
         EXPECT_EQ(got, std::clamp(width, 1, 32));
         EXPECT_EQ(w.refused_too_big, width > 32);
     }
+}
+
+// What a front end shows under each base's name: the number box for the
+// input base, and for the other three the result box under that base's label
+// (the model's label order and results).
+TEST(Headless, TextForEveryBase) {
+    struct Case { Base base; Mode mode; int length; const char* text; };
+    const Case cases[] = {
+        {Base::dec, Mode::us, 32, "48879"}, {Base::dec, Mode::twos, 8, "-1"}, {Base::bin, Mode::ones, 8, "10000000"},
+        {Base::oct, Mode::us, 10, "7777"},  {Base::hex, Mode::twos, 12, "0xFFF"}, {Base::hex, Mode::us, 32, "12g"},
+    };
+    const char* const names[4] = {"Dec", "Bin", "Oct", "Hex"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        controller::reset_process_state();
+        controller::MemoryWindow w;
+        controller::Settings s;
+        s.base = c.base;
+        s.mode = c.mode;
+        s.length = c.length;
+        controller::apply(w, s);
+        controller::convert(w, c.text);
+        expect::Settings m;
+        m.base = static_cast<expect::Base>(c.base);
+        m.mode = static_cast<expect::Mode>(c.mode);
+        m.len = c.length;
+        const auto boxes = expect::convert_once(m, c.text).boxes;
+        const auto labels = expect::labels(m.base);
+        for (int b = 0; b < 4; ++b) {
+            const auto at = std::find(labels.begin(), labels.end(), names[b]) - labels.begin();
+            const std::string want = at == 0 ? c.text : boxes[static_cast<std::size_t>(at - 1)];
+            EXPECT_EQ(controller::text_for(w, static_cast<Base>(b)), want) << names[b];
+        }
+    }
+}
+
+// The short texts of front ends: one for each error of Convert, none for
+// "no error"; and only the four error texts read as errors.
+TEST(Headless, ErrorTextsForFrontEnds) {
+    const Error errors[] = {Error::empty, Error::invalid, Error::out_of_range, Error::sign};
+    std::set<std::string> summaries, hints;
+    for (int e = 1; e <= 4; ++e) {
+        EXPECT_EQ(controller::error_of(expect::error_text(e)), errors[e - 1]);
+        summaries.insert(controller::error_summary(errors[e - 1]));
+        hints.insert(controller::error_hint(errors[e - 1]));
+    }
+    EXPECT_EQ(summaries.size(), 4u);
+    EXPECT_EQ(hints.size(), 4u);
+    EXPECT_EQ(summaries.count(""), 0u);
+    EXPECT_EQ(hints.count(""), 0u);
+    EXPECT_STREQ(controller::error_summary(Error::none), "");
+    EXPECT_STREQ(controller::error_hint(Error::none), "");
+    for (const char* other : {"", expect::auto_decimal_text, expect::auto_too_big_text, expect::length_invalid_text,
+                              "Error 0x02"})
+        EXPECT_EQ(controller::error_of(other), Error::none) << other;
+}
+
+// A Yes only answers a question: after a conversion, or after error 0x01
+// or 0x03, answer_yes changes nothing.
+TEST(Headless, AnswerYesOnlyAfterAQuestion) {
+    struct Case { Base base; const char* text; bool converted; Error error; };
+    const Case cases[] = {
+        {Base::dec, "12", true, Error::none},
+        {Base::hex, "0x", false, Error::empty},
+        {Base::dec, "99999999999", false, Error::out_of_range},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        controller::reset_process_state();
+        controller::MemoryWindow w;
+        controller::Settings s;
+        s.base = c.base;
+        controller::apply(w, s);
+        const controller::Outcome o = controller::convert(w, c.text);
+        ASSERT_EQ(o.converted, c.converted);
+        ASSERT_EQ(o.error, c.error);
+        const std::string shown = w.results[2];
+        const controller::Outcome again = controller::answer_yes(w, o);
+        EXPECT_EQ(again.converted, o.converted);
+        EXPECT_EQ(again.error, o.error);
+        EXPECT_STREQ(w.number, c.text);
+        EXPECT_EQ(w.results[2], shown);
+        EXPECT_EQ(w.correction_count, 0);
+    }
+}
+
+// Only a Yes makes a write of the number box a correction: Refresh after a
+// corrected Convert clears the boxes and records nothing more.
+TEST(Headless, OnlyAYesRecordsACorrection) {
+    controller::reset_process_state();
+    controller::MemoryWindow w;
+    controller::apply(w, controller::Settings{});
+    w.answer = Answer::yes;
+    ASSERT_TRUE(controller::convert(w, "-1x2").converted);
+    const int corrections = w.correction_count;
+    ASSERT_GT(corrections, 0);
+    controller::refresh(w);
+    EXPECT_STREQ(w.number, "0");
+    EXPECT_STREQ(w.results[0], controller::text::no_result);
+    EXPECT_EQ(w.correction_count, corrections);
+}
+
+// The in-memory window has the number box, three result boxes and four
+// labels; any other control reads as empty and takes no text.
+TEST(Headless, MemoryWindowHasOnlyItsBoxes) {
+    controller::reset_process_state();
+    controller::MemoryWindow w;
+    // Before any settings, no box is labelled, so no base has a text yet.
+    for (int b = 0; b < 4; ++b) EXPECT_STREQ(controller::text_for(w, static_cast<Base>(b)), "") << b;
+    controller::apply(w, controller::Settings{});
+    controller::convert(w, "255");
+    const controller::MemoryWindow before = w;
+    w.set_text(1234, "x");
+    w.set_int(394, 7, true);
+    char buf[8] = "#######";
+    w.get_text(1234, buf, sizeof buf);
+    EXPECT_STREQ(buf, "");
+    char untouched[4] = "abc";
+    w.get_text(controller::number_box, untouched, 0);  // no room at all: nothing written
+    EXPECT_STREQ(untouched, "abc");
+    EXPECT_STREQ(w.number, before.number);
+    for (int i = 0; i < 3; ++i) EXPECT_STREQ(w.results[i], before.results[i]);
+    for (int i = 0; i < 4; ++i) EXPECT_STREQ(w.labels[i], before.labels[i]);
 }
 
 }  // namespace

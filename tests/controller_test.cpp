@@ -642,6 +642,7 @@ TEST_F(Controller, LenAutoCountsAtMost48Characters) {
         {Base::hex, "0X" + rep(50, 'F'), 184},
         {Base::hex, "0x", 0},
         {Base::bin, "", 0},
+        {Base::dec, "12345", 0},  // decimal text has no width (Auto-detect refuses it first)
     };
     for (const Row& r : rows) {
         controller::set_base(w, r.base);

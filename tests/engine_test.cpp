@@ -385,6 +385,20 @@ TEST(Complement, PatternToValueStoresNothingWithoutSignDigit) {
     }
 }
 
+// Without a place to store the value, the parsers still answer it and the
+// complement readers answer the null pointer they were given.
+TEST(Complement, ValuesWithoutAPlaceToStore) {
+    for (const std::string& t : std::vector<std::string>{"101", "11111111", "1" + rep(40, '0'), "777", "FFFFFFFF", ""}) {
+        SCOPED_TRACE(t);
+        int v = 0;
+        EXPECT_EQ(engine::bin_dec(t.c_str(), nullptr), engine::bin_dec(t.c_str(), &v));
+        EXPECT_EQ(engine::oct_dec(t.c_str(), nullptr), engine::oct_dec(t.c_str(), &v));
+        EXPECT_EQ(engine::hex_dec(t.c_str(), nullptr), engine::hex_dec(t.c_str(), &v));
+        EXPECT_EQ(engine::ones_comp_dec(t.c_str(), nullptr, 8), nullptr);
+        EXPECT_EQ(engine::twos_comp_dec(t.c_str(), nullptr, 32), nullptr);
+    }
+}
+
 TEST(Complement, AdderAndSubtractor) {
     const struct { bool add; std::string a, b; int len, in; std::string want; int out; } rows[] = {
         {true, "1111", "1", 4, 0, "0000", 1},
