@@ -339,9 +339,10 @@ void complements(const std::string& a, int w) {
     FUZZ_CHECK(inv == fixed(~parse(ones_for_not, 2) & mask(n), 2, w), "bin_not(%s, %d) gave %s", show(a).c_str(), w,
                inv.c_str());
 
-    // sign_extend of a non-empty text: the value kept, in more digits.
+    // sign_extend of a non-empty text: the value kept, in more digits. The
+    // empty text has no sign digit; only the buffer contract holds for it.
+    const std::string se = fill("sign_extend", w, [&](char* out) { return engine::sign_extend(ta.get(), w, out); });
     if (!a.empty()) {
-        const std::string se = fill("sign_extend", w, [&](char* out) { return engine::sign_extend(ta.get(), w, out); });
         std::string want = tail(a, n);
         if (static_cast<int>(a.size()) <= n) {
             if (only(a, bin_digits)) {
