@@ -222,6 +222,16 @@ private:
             want = expect::convert(s_, text, "Y" + std::string(fake::Window::runaway, letter(m.answer)));
             agree(m, o, want, where + ", then Yes");
         }
+        if ((how & 8) != 0) {
+            // The length a front end offers for confirmation; the settings
+            // stay as they are (check() looks after the command).
+            const int proposed = controller::propose_length(m, text.c_str());
+            const bool decimal = s_.base == Base::dec;
+            const int width = decimal ? 0 : expect::detected_length(s_.base, text);
+            FUZZ_CHECK(proposed == (decimal ? 0 : std::clamp(width, 1, 32)) && m.refused_decimal == decimal &&
+                           m.refused_too_big == (width > 32),
+                       "propose_length of %s gave %d", show(text).c_str(), proposed);
+        }
     }
 
     void agree(const controller::MemoryWindow& m, const controller::Outcome& o, const expect::Outcome& want,

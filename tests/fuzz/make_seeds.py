@@ -80,6 +80,7 @@ write("controller", [
     ("auto-detect", setup("bin", "us", 32) + typed(b"10101") + bytes([12, 1]) + setup("hex", "us", 32)
      + typed(b"0xFF") + bytes([12, 0]) + bytes([2, 0, 12, 0])),
     ("headless-yes", setup("hex", "ones", 12) + typed(b"0x1G") + bytes([13, 2 | 4])),
+    ("headless-propose", setup("oct", "us", 7) + typed(b"777777777777") + bytes([13, 1 | 8])),
     ("reload-refresh", setup("hex", "twos", 5) + typed(b"-0x7") + bytes([10, 11, 7, 8, 9])),
     ("number-octal", setup("oct", "us", 16) + bytes([1]) + u32(0xDEADBEEF) + bytes([0]) + convert()),
 ])
