@@ -147,6 +147,13 @@ void apply(MemoryWindow& w, const Settings& s) {
 }
 
 Outcome convert(MemoryWindow& w, const char* t) {
+    // The window program always has a base once its window is up; a front end
+    // that converts before choosing one gets the window's start-up choice.
+    // Without a base every text is invalid and a Yes would refine it forever.
+    if (!dec && !bin && !oct && !hex) {
+        set_base(w, Base::dec);
+        set_mode(Mode::us);
+    }
     w.clear_record();
     copy(w.number, MemoryWindow::text_size, t);
     start(w);

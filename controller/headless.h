@@ -88,7 +88,8 @@ private:
 void apply(MemoryWindow& w, const Settings& s);
 
 // Types text into the number box (the caller keeps it to number_box_chars)
-// and runs Convert with the window's answer for every question.
+// and runs Convert with the window's answer for every question. Before any
+// apply() it converts as the window does at start-up: decimal, unsigned.
 Outcome convert(MemoryWindow& w, const char* text);
 
 // For a front end that asks its user each question itself: run convert()

@@ -116,6 +116,24 @@ TEST(Headless, AnsweringStepByStepEndsLikeYesToAll) {
     }
 }
 
+// A front end that converts before choosing settings gets the window's
+// start-up choice, and a Yes to every question still ends.
+TEST(Headless, ConvertBeforeAnySettingsEnds) {
+    for (const char* text : {"12", "1G", "-5", ""}) {
+        controller::reset_process_state();
+        controller::MemoryWindow w;
+        w.answer = Answer::yes;
+        controller::convert(w, text);
+        controller::MemoryWindow want;
+        want.answer = Answer::yes;
+        controller::reset_process_state();
+        controller::apply(want, controller::Settings{});
+        controller::convert(want, text);
+        EXPECT_STREQ(w.number, want.number) << text;
+        for (int b = 0; b < 3; ++b) EXPECT_STREQ(w.results[b], want.results[b]) << text;
+    }
+}
+
 TEST(Headless, AutoLengthRefusesWhatAutoDetectRefuses) {
     struct Case { Base base; const char* text; bool set; int len; };
     const Case cases[] = {
