@@ -1,0 +1,528 @@
+// One number through the controller's in-memory window, shown as text, tsv
+// or json; and the splitting of standard input into lines.
+#include "cli/format.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "controller/controller.h"
+#include "controller/length_tools.h"
+
+namespace cli {
+
+using controller::Base;
+using controller::Mode;
+
+namespace {
+
+const char* const base_names[4] = {"dec", "bin", "oct", "hex"};
+const char* const base_labels[4] = {"Dec", "Bin", "Oct", "Hex"};
+const char* const mode_names[3] = {"unsigned", "ones", "twos"};
+const char* const mode_titles[3] = {"unsigned", "1s complement", "2s complement"};
+const char* const error_codes[5] = {"", "0x01", "0x02", "0x03", "0x04"};
+
+// The bytes the controller sees: the number box cannot hold a NUL, so a NUL
+// byte becomes DEL, which no base accepts and every refinement drops.
+constexpr char nul_stand_in = '\x7f';
+
+// Our own hints: the controller's name the window's menu items, a terminal
+// user needs the options.
+const char* hint(int error) {
+    switch (error) {
+        case 1: return "give a value (after 0x, too)";
+        case 2: return "remove them, or let --fix refine the input";
+        case 3: return "give a smaller number, or another base or mode";
+        case 4: return "let --fix remove the sign, or use -m ones or twos for decimal input";
+        default: return "";
+    }
+}
+
+// A record being written: collected in a fixed buffer, spilled to the sink
+// when full, so that a line costs one write and no record is ever cut.
+class Record {
+public:
+    explicit Record(Sink& s) : sink_(s) {}
+    ~Record() { done(); }
+    void put(const char* s, std::size_t n) {
+        while (n > 0) {
+            if (used_ == sizeof buf_) done();
+            std::size_t k = sizeof buf_ - used_;
+            if (k > n) k = n;
+            std::memcpy(buf_ + used_, s, k);
+            used_ += k;
+            s += k;
+            n -= k;
+        }
+    }
+    void put(const char* s) { put(s, std::strlen(s)); }
+    void put(char c) { put(&c, 1); }
+    void number(long v) {
+        char t[24];
+        const int n = std::snprintf(t, sizeof t, "%ld", v);
+        put(t, static_cast<std::size_t>(n));
+    }
+    void pad(std::size_t shown, std::size_t width) {
+        for (; shown < width; ++shown) put(' ');
+    }
+    void done() {
+        if (used_ > 0) sink_.write(buf_, used_);
+        used_ = 0;
+    }
+
+private:
+    Sink& sink_;
+    char buf_[4096];
+    std::size_t used_ = 0;
+};
+
+// The number as given, for a person: escaped, and "..." after the 48
+// characters shown of a longer one.
+void put_given(Record& r, const char* text, std::size_t length) {
+    char shown[4 * controller::number_box_chars + 8];
+    const std::size_t n = length > controller::number_box_chars ? controller::number_box_chars : length;
+    display_text(text, n, shown, sizeof shown);
+    r.put(shown);
+    if (length > n) r.put("...");
+}
+
+// Length of a well-formed UTF-8 sequence at s (at most n bytes), or 0 when
+// the bytes there are not one; then `*bad` is the length of the maximal
+// ill-formed part to replace by one U+FFFD.
+std::size_t utf8_sequence(const unsigned char* s, std::size_t n, std::size_t* bad) {
+    const unsigned c = s[0];
+    std::size_t need = 0;
+    unsigned lo = 0x80, hi = 0xBF;  // range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) need = 1;
+    else if (c >= 0xE0 && c <= 0xEF) need = 2, lo = c == 0xE0 ? 0xA0 : 0x80, hi = c == 0xED ? 0x9F : 0xBF;
+    else if (c >= 0xF0 && c <= 0xF4) need = 3, lo = c == 0xF0 ? 0x90 : 0x80, hi = c == 0xF4 ? 0x8F : 0xBF;
+    else return *bad = 1, 0;
+    std::size_t i = 1;
+    for (; i <= need; ++i) {
+        if (i >= n) return *bad = i, 0;
+        const unsigned b = s[i];
+        const unsigned l = i == 1 ? lo : 0x80, h = i == 1 ? hi : 0xBF;
+        if (b < l || b > h) return *bad = i, 0;
+    }
+    return i;
+}
+
+// A JSON string: well-formed UTF-8 as it is, each ill-formed part as U+FFFD,
+// control characters, quote and backslash escaped.
+void put_json(Record& r, const char* text, std::size_t length, const char* tail = "") {
+    const auto* s = reinterpret_cast<const unsigned char*>(text);
+    r.put('"');
+    for (std::size_t i = 0; i < length;) {
+        const unsigned c = s[i];
+        if (c >= 0x80) {
+            std::size_t bad = 0;
+            const std::size_t n = utf8_sequence(s + i, length - i, &bad);
+            if (n > 0) {
+                r.put(text + i, n);
+                i += n;
+            } else {
+                r.put("\\ufffd");
+                i += bad;
+            }
+            continue;
+        }
+        if (c == '"' || c == '\\') {
+            r.put('\\');
+            r.put(static_cast<char>(c));
+        } else if (c < 0x20 || c == 0x7f) {
+            char u[8];
+            std::snprintf(u, sizeof u, "\\u%04x", c);
+            r.put(u);
+        } else {
+            r.put(static_cast<char>(c));
+        }
+        ++i;
+    }
+    r.put(tail);
+    r.put('"');
+}
+
+void put_json_given(Record& r, const char* text, std::size_t length) {
+    if (length <= controller::number_box_chars) return put_json(r, text, length);
+    put_json(r, text, controller::number_box_chars, "...");  // the start, marked as cut
+}
+
+}  // namespace
+
+void display_text(const char* text, std::size_t length, char* out, std::size_t out_size) {
+    if (out_size == 0) return;
+    std::size_t o = 0;
+    for (std::size_t i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        char piece[8];
+        if (c == '\\') std::memcpy(piece, "\\\\", 3);
+        else if (c == '\t') std::memcpy(piece, "\\t", 3);
+        else if (c == '\r') std::memcpy(piece, "\\r", 3);
+        else if (c == '\0') std::memcpy(piece, "\\0", 3);
+        else if (c < 0x20 || c >= 0x7f) std::snprintf(piece, sizeof piece, "\\x%02X", c);
+        else piece[0] = static_cast<char>(c), piece[1] = '\0';
+        const std::size_t n = std::strlen(piece);
+        if (o + n >= out_size) break;
+        std::memcpy(out + o, piece, n);
+        o += n;
+    }
+    out[o] = '\0';
+}
+
+// ---- Session ----------------------------------------------------------------------
+
+struct Session::Result {
+    Mode mode;
+    int length;  // the length it was converted at
+    bool converted;
+    int error;           // 1..4 when not converted
+    const char* reason;  // what is wrong, when not converted
+    const char* remedy;  // how to put it right
+    char reason_text[96];
+    char texts[4][controller::MemoryWindow::text_size];  // by Base
+    int fixes;
+    struct Fix {
+        int error;
+        char before[controller::number_box_chars + 1];
+        char after[controller::number_box_chars + 1];
+    } fix[controller::MemoryWindow::max_corrections];
+};
+
+Session::Session(const Options& options, Sink& out, Sink& err, bool flush_each)
+    : options_(options), out_(out), err_(err), flush_each_(flush_each) {
+    controller::reset_process_state();
+    controller::apply(window_, options_.settings);
+    window_.answer = options_.fix ? controller::Answer::yes : controller::Answer::no;
+}
+
+void Session::convert_one(const char* text, std::size_t length, Mode mode, Result& r) {
+    controller::Settings s = options_.settings;
+    s.mode = mode;
+    controller::apply(window_, s);
+    r.mode = mode;
+    r.length = s.length;
+    r.converted = false;
+    r.error = 0;
+    r.reason = r.remedy = nullptr;
+    r.fixes = 0;
+    if (length > controller::number_box_chars) {
+        // The number box would drop the rest without a word; we refuse.
+        std::snprintf(r.reason_text, sizeof r.reason_text,
+                      "the number is longer than the %d characters the number box reads (%zu)",
+                      controller::number_box_chars, length);
+        r.error = static_cast<int>(controller::Error::out_of_range);
+        r.reason = r.reason_text;
+        r.remedy = "give at most 48 characters";
+        return;
+    }
+    char box[controller::number_box_chars + 1];
+    for (std::size_t i = 0; i < length; ++i) box[i] = text[i] == '\0' ? nul_stand_in : text[i];
+    box[length] = '\0';
+
+    if (options_.auto_length) {
+        if (!controller::auto_length(window_, box)) {
+            // Auto-detect refuses more than 32 bits: the number does not fit.
+            std::snprintf(r.reason_text, sizeof r.reason_text,
+                          "--auto-length counts %d bits, more than 32 (every character counts)",
+                          controller::len_auto(window_));
+            r.error = static_cast<int>(controller::Error::out_of_range);
+            r.reason = r.reason_text;
+            r.remedy = "give fewer digits, or a length with -l instead";
+            return;
+        }
+        r.length = controller::len;
+    }
+
+    const controller::Outcome o = controller::convert(window_, box);
+    for (int i = 0; i < window_.correction_count; ++i) {
+        const controller::Correction& c = window_.corrections[i];
+        Result::Fix& f = r.fix[r.fixes++];
+        f.error = static_cast<int>(c.error);
+        std::memcpy(f.before, c.before, sizeof f.before);
+        std::memcpy(f.after, c.after, sizeof f.after);
+    }
+    if (o.converted) {
+        r.converted = true;
+        for (int b = 0; b < 4; ++b) {
+            const char* t = controller::text_for(window_, static_cast<Base>(b));
+            std::memcpy(r.texts[b], t, std::strlen(t) + 1);
+        }
+    } else {
+        r.error = static_cast<int>(o.error);
+        r.reason = controller::error_summary(o.error);
+        r.remedy = hint(r.error);
+    }
+}
+
+void Session::number(const char* text, std::size_t length, long line) {
+    static thread_local Result results[3];
+    int count = 0;
+    if (options_.all_modes) {
+        for (int m = 0; m < 3; ++m) convert_one(text, length, static_cast<Mode>(m), results[count++]);
+    } else {
+        convert_one(text, length, options_.settings.mode, results[count++]);
+    }
+    show(text, length, line, results, count);
+}
+
+void Session::complain(const char* text, std::size_t length, long line, const char* mode_name, const Result& r) {
+    out_.flush();  // what came before stays before, when both go to one place
+    Record e(err_);
+    e.put("qns: ");
+    if (line > 0) {
+        e.put("line ");
+        e.number(line);
+        e.put(": ");
+    }
+    put_given(e, text, length);
+    if (mode_name) {
+        e.put(" (");
+        e.put(mode_name);
+        e.put(")");
+    }
+    e.put(": error ");
+    e.put(error_codes[r.error]);
+    e.put(": ");
+    e.put(r.reason);
+    e.put("; ");
+    e.put(r.remedy);
+    e.put('\n');
+}
+
+void Session::show(const char* text, std::size_t length, long line, const Result* rs, int count) {
+    const Base in = options_.settings.base;
+    // Corrections and errors on standard error, before the results.
+    for (int k = 0; k < count; ++k) {
+        const Result& r = rs[k];
+        const char* mode_name = options_.all_modes ? mode_names[static_cast<int>(r.mode)] : nullptr;
+        if (r.fixes > 0) {
+            out_.flush();
+            Record e(err_);
+            for (int i = 0; i < r.fixes; ++i) {
+                e.put("qns: ");
+                if (line > 0) {
+                    e.put("line ");
+                    e.number(line);
+                    e.put(": ");
+                }
+                put_given(e, text, length);
+                if (mode_name) {
+                    e.put(" (");
+                    e.put(mode_name);
+                    e.put(")");
+                }
+                e.put(": corrected ");
+                put_given(e, r.fix[i].before, std::strlen(r.fix[i].before));
+                e.put(" to ");
+                put_given(e, r.fix[i].after, std::strlen(r.fix[i].after));
+                e.put(r.fix[i].error == 4 ? " (error 0x04, sign removed)\n" : " (error 0x02, input refined)\n");
+            }
+        }
+        if (!r.converted) {
+            if (status_ == 0) status_ = r.error;
+            complain(text, length, line, mode_name, r);
+        }
+    }
+
+    Record o(out_);
+    switch (options_.format) {
+        case Format::tsv:
+            for (int k = 0; k < count; ++k) {
+                const Result& r = rs[k];
+                put_given(o, text, length);
+                if (options_.all_modes) {
+                    o.put('\t');
+                    o.put(mode_names[static_cast<int>(r.mode)]);
+                }
+                if (r.converted) {
+                    for (int b = 0; b < 4; ++b) {
+                        o.put('\t');
+                        o.put(r.texts[b]);
+                    }
+                } else {
+                    o.put("\terror\t");
+                    o.put(error_codes[r.error]);
+                }
+                o.put('\n');
+            }
+            break;
+        case Format::json:
+            for (int k = 0; k < count; ++k) {
+                const Result& r = rs[k];
+                o.put("{\"input\":");
+                put_json_given(o, text, length);
+                o.put(",\"base\":\"");
+                o.put(base_names[static_cast<int>(in)]);
+                o.put("\",\"mode\":\"");
+                o.put(mode_names[static_cast<int>(r.mode)]);
+                o.put("\",\"length\":");
+                o.number(r.length);
+                o.put(",\"converted\":");
+                o.put(r.converted ? "true" : "false");
+                if (r.converted) {
+                    for (int b = 0; b < 4; ++b) {
+                        o.put(",\"");
+                        o.put(base_names[b]);
+                        o.put("\":\"");
+                        o.put(r.texts[b]);
+                        o.put('"');
+                    }
+                } else {
+                    o.put(",\"error\":\"");
+                    o.put(error_codes[r.error]);
+                    o.put("\",\"message\":");
+                    put_json(o, r.reason, std::strlen(r.reason));
+                }
+                if (r.fixes > 0) {
+                    o.put(",\"corrections\":[");
+                    for (int i = 0; i < r.fixes; ++i) {
+                        if (i > 0) o.put(',');
+                        o.put("{\"error\":\"");
+                        o.put(error_codes[r.fix[i].error]);
+                        o.put("\",\"before\":");
+                        put_json(o, r.fix[i].before, std::strlen(r.fix[i].before));
+                        o.put(",\"after\":");
+                        put_json(o, r.fix[i].after, std::strlen(r.fix[i].after));
+                        o.put('}');
+                    }
+                    o.put(']');
+                }
+                o.put("}\n");
+            }
+            break;
+        case Format::text: {
+            bool any = false;
+            for (int k = 0; k < count; ++k) any = any || rs[k].converted;
+            if (!any) break;  // the reason is on standard error
+            if (blocks_++ > 0) o.put('\n');
+            if (count == 1) {
+                if (options_.auto_length) {
+                    o.put("Len  ");
+                    o.number(rs[0].length);
+                    o.put('\n');
+                }
+                for (int b = 0; b < 4; ++b) {
+                    o.put(base_labels[b]);
+                    o.put("  ");
+                    o.put(rs[0].texts[b]);
+                    o.put('\n');
+                }
+                break;
+            }
+            // Side by side: one column per mode, "--" where a mode refused.
+            std::size_t width[3];
+            for (int k = 0; k < count; ++k) {
+                width[k] = std::strlen(mode_titles[static_cast<int>(rs[k].mode)]);
+                for (int b = 0; b < 4 && rs[k].converted; ++b)
+                    if (std::strlen(rs[k].texts[b]) > width[k]) width[k] = std::strlen(rs[k].texts[b]);
+            }
+            o.put("     ");
+            for (int k = 0; k < count; ++k) {
+                const char* t = mode_titles[static_cast<int>(rs[k].mode)];
+                o.put(t);
+                if (k + 1 < count) o.pad(std::strlen(t), width[k] + 2);
+            }
+            o.put('\n');
+            for (int b = 0; b < 4; ++b) {
+                o.put(base_labels[b]);
+                o.put("  ");
+                for (int k = 0; k < count; ++k) {
+                    const char* t = rs[k].converted ? rs[k].texts[b] : "--";
+                    o.put(t);
+                    if (k + 1 < count) o.pad(std::strlen(t), width[k] + 2);
+                }
+                o.put('\n');
+            }
+            break;
+        }
+    }
+    o.done();
+    if (flush_each_) out_.flush();
+}
+
+void Session::ranges() {
+    controller::update_lens(options_.settings.length);
+    controller::ValidRanges v;
+    controller::valid_ranges(controller::len, controller::l_oct, controller::l_hex, &v);
+    struct Row {
+        const char* base;
+        const char* mode;
+        const char* title;
+        const char* min;
+        const char* max;
+    };
+    const Row rows[6] = {
+        {"dec", "unsigned", "Decimal (unsigned)", "0", v.dec_max},
+        {"dec", "ones", "Decimal (1s comp)", v.ones_min, v.ones_max},
+        {"dec", "twos", "Decimal (2s comp)", v.twos_min, v.twos_max},
+        {"bin", "all", "Binary (all)", "0", v.bin_max},
+        {"oct", "all", "Octal (all)", "0", v.oct_max},
+        {"hex", "all", "Hexadecimal (all)", "0", v.hex_max},
+    };
+    Record o(out_);
+    if (options_.format == Format::text) {
+        o.put("Valid ranges at ");
+        o.put(v.length);
+        o.put(" bits\n");
+    }
+    for (const Row& r : rows) {
+        switch (options_.format) {
+            case Format::text:
+                o.put(r.title);
+                o.pad(std::strlen(r.title), 21);
+                o.pad(std::strlen(r.min), 11);
+                o.put(r.min);
+                o.put(" to ");
+                o.put(r.max);
+                o.put('\n');
+                break;
+            case Format::tsv:
+                o.put(r.base), o.put('\t'), o.put(r.mode), o.put('\t'), o.put(r.min), o.put('\t'), o.put(r.max);
+                o.put('\n');
+                break;
+            case Format::json:
+                o.put("{\"length\":"), o.put(v.length), o.put(",\"base\":\""), o.put(r.base);
+                o.put("\",\"mode\":\""), o.put(r.mode), o.put("\",\"min\":\""), o.put(r.min);
+                o.put("\",\"max\":\""), o.put(r.max), o.put("\"}\n");
+                break;
+        }
+    }
+    if (options_.format == Format::text && options_.number_count > 0) o.put('\n');
+    o.done();
+    if (flush_each_) out_.flush();
+}
+
+// ---- LineSplitter -----------------------------------------------------------------
+
+void LineSplitter::feed(const char* data, std::size_t n, Session& session) {
+    while (n > 0) {
+        const void* lf = std::memchr(data, '\n', n);
+        const std::size_t part = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : n;
+        if (part > 0) {
+            if (length_ < kept_bytes) {
+                std::size_t k = kept_bytes - length_;
+                if (k > part) k = part;
+                std::memcpy(head_ + length_, data, k);
+            }
+            length_ += part;
+            last_cr_ = data[part - 1] == '\r';
+        }
+        if (!lf) return;
+        end_line(session);
+        data += part + 1;
+        n -= part + 1;
+    }
+}
+
+void LineSplitter::finish(Session& session) {
+    if (length_ > 0) end_line(session);
+}
+
+void LineSplitter::end_line(Session& session) {
+    if (last_cr_) --length_;  // a file from Windows: CR LF
+    ++line_;
+    session.number(head_, length_, line_);
+    length_ = 0;
+    last_cr_ = false;
+}
+
+}  // namespace cli
