@@ -1,6 +1,7 @@
 # The release archive for Windows: NumeralStudio-1.1-win64.zip, holding one
 # folder NumeralStudio-1.1 with exactly
 #   QuorvelNumeralStudio.exe   (installed by ui/CMakeLists.txt)
+#   qns.exe                    (the command-line converter, cli/CMakeLists.txt)
 #   Help.html
 #   README.txt
 #   LICENSE.txt
@@ -10,7 +11,7 @@
 
 set(QNS_PACKAGE_TOPDIR "NumeralStudio-${PROJECT_VERSION}")
 set(QNS_PACKAGE_FILE_NAME "NumeralStudio-${PROJECT_VERSION}-win64")
-set(QNS_PACKAGE_FILES QuorvelNumeralStudio.exe Help.html README.txt LICENSE.txt)
+set(QNS_PACKAGE_FILES QuorvelNumeralStudio.exe qns.exe Help.html README.txt LICENSE.txt)
 
 # The browser edition beside the program, when Emscripten can build it.
 include(${CMAKE_CURRENT_LIST_DIR}/WebPage.cmake)

@@ -115,7 +115,7 @@ def expect_examples():
     groups = {}
     for opts, number, want in EXAMPLES:
         groups.setdefault(tuple(opts), []).append((number, want))
-    for opts, cases in groups.items():
+    for i, (opts, cases) in enumerate(groups.items()):
         opts = list(opts)
         stdin = b"".join(n.encode() + b"\n" for n, _ in cases)
         what = describe(opts, stdin)
@@ -136,7 +136,8 @@ def expect_examples():
                 got = row.get("length" if k == "len" else k)
                 check(got == v, "%s: %r: %s is %r, want %r" % (what, number, k, got, v))
         check(rc == first_error, "%s: exit status %d, want %d" % (what, rc, first_error))
-        same_formats(opts, stdin, rows, rc)
+        if i % 3 == 0 or "-a" in opts:  # every start of qns.exe under Wine counts
+            same_formats(opts, stdin, rows, rc)
 
 
 def same_formats(opts, stdin, rows, json_rc):
@@ -384,6 +385,7 @@ def random_text(rng):
 
 def expect_differential(reference, seed, groups, per_group):
     rng = random.Random(seed)
+    plan = []
     for g in range(groups):
         base = g % 4
         mode = g // 4 % 3
@@ -393,13 +395,18 @@ def expect_differential(reference, seed, groups, per_group):
         c_hex, lower = rng.random() < 0.3, rng.random() < 0.3
         texts = [random_text(rng) for _ in range(per_group)]
         texts = [t for t in texts if b"\n" not in t and not t.endswith(b"\r")]
+        plan.append((base, mode, fix, auto, length, c_hex, lower, texts))
+    # One run of the reference for every group.
+    ref_in = "".join("%d %d %d %d %d %s\n" % (base, mode, length, fix, auto, t.hex() or "-")
+                     for base, mode, fix, auto, length, _, _, texts in plan for t in texts)
+    ref = subprocess.run(PREFIX + [reference], input=ref_in.encode(), capture_output=True, timeout=600)
+    all_facts = [l.split("\t") for l in ref.stdout.decode().splitlines()]
+    check(ref.returncode == 0 and len(all_facts) == ref_in.count("\n"), "reference failed: %r" % ref.stderr[-200:])
+    for base, mode, fix, auto, length, c_hex, lower, texts in plan:
+        facts, all_facts = all_facts[:len(texts)], all_facts[len(texts):]
         opts = ["-b", BASES[base], "-m", MODES[mode]] + (["-a"] if auto else ["-l", str(length)])
         opts += (["--fix"] if fix else []) + (["--0x"] if c_hex else []) + (["--lower"] if lower else [])
         what = "qns %s" % " ".join(opts)
-        ref_in = "".join("%d %d %d %d %d %s\n" % (base, mode, length, fix, auto, t.hex() or "-") for t in texts)
-        ref = subprocess.run(PREFIX + [reference], input=ref_in.encode(), capture_output=True, timeout=600)
-        facts = [l.split("\t") for l in ref.stdout.decode().splitlines()]
-        check(ref.returncode == 0 and len(facts) == len(texts), "%s: reference failed: %r" % (what, ref.stderr[-200:]))
         rc, out, err = run(opts + ["--format=json"], b"".join(t + b"\n" for t in texts))
         rows = json_lines(out)
         check(len(rows) == len(texts), "%s: %d rows for %d numbers" % (what, len(rows), len(texts)))
@@ -472,7 +479,7 @@ def main():
     a = ap.parse_args()
     QNS, PREFIX = a.qns, [a.emulator] if a.emulator else []
     for part in (expect_examples, lambda: expect_plain_options(a.version), expect_bad, expect_batches,
-                 expect_streaming, expect_all_modes, lambda: expect_ranges([1, 2, 8, 17, 31, 32]),
+                 expect_streaming, expect_all_modes, lambda: expect_ranges([1, 8, 17, 32]),
                  lambda: expect_differential(a.reference, a.seed, 24, 250)):
         part()
     for f in failures[:60]:
