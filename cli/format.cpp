@@ -80,8 +80,7 @@ private:
 void put_given(Record& r, const char* text, std::size_t length) {
     char shown[4 * controller::number_box_chars + 8];
     const std::size_t n = length > controller::number_box_chars ? controller::number_box_chars : length;
-    display_text(text, n, shown, sizeof shown);
-    r.put(shown);
+    r.put(shown, display_text(text, n, shown, sizeof shown));
     if (length > n) r.put("...");
 }
 
@@ -148,24 +147,25 @@ void put_json_given(Record& r, const char* text, std::size_t length) {
 
 }  // namespace
 
-void display_text(const char* text, std::size_t length, char* out, std::size_t out_size) {
-    if (out_size == 0) return;
+std::size_t display_text(const char* text, std::size_t length, char* out, std::size_t out_size) {
+    if (out_size == 0) return 0;
     std::size_t o = 0;
     for (std::size_t i = 0; i < length; ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         char piece[8];
-        if (c == '\\') std::memcpy(piece, "\\\\", 3);
-        else if (c == '\t') std::memcpy(piece, "\\t", 3);
-        else if (c == '\r') std::memcpy(piece, "\\r", 3);
-        else if (c == '\0') std::memcpy(piece, "\\0", 3);
-        else if (c < 0x20 || c >= 0x7f) std::snprintf(piece, sizeof piece, "\\x%02X", c);
-        else piece[0] = static_cast<char>(c), piece[1] = '\0';
-        const std::size_t n = std::strlen(piece);
+        std::size_t n = 2;
+        if (c >= 0x20 && c < 0x7f && c != '\\') piece[0] = static_cast<char>(c), n = 1;
+        else if (c == '\\') piece[0] = '\\', piece[1] = '\\';
+        else if (c == '\t') piece[0] = '\\', piece[1] = 't';
+        else if (c == '\r') piece[0] = '\\', piece[1] = 'r';
+        else if (c == '\0') piece[0] = '\\', piece[1] = '0';
+        else n = static_cast<std::size_t>(std::snprintf(piece, sizeof piece, "\\x%02X", c));
         if (o + n >= out_size) break;
         std::memcpy(out + o, piece, n);
         o += n;
     }
     out[o] = '\0';
+    return o;
 }
 
 // ---- Session ----------------------------------------------------------------------
@@ -191,13 +191,17 @@ Session::Session(const Options& options, Sink& out, Sink& err, bool flush_each)
     : options_(options), out_(out), err_(err), flush_each_(flush_each) {
     controller::reset_process_state();
     controller::apply(window_, options_.settings);
+    applied_mode_ = options_.settings.mode;
     window_.answer = options_.fix ? controller::Answer::yes : controller::Answer::no;
 }
 
 void Session::convert_one(const char* text, std::size_t length, Mode mode, Result& r) {
     controller::Settings s = options_.settings;
     s.mode = mode;
-    controller::apply(window_, s);
+    if (mode != applied_mode_) {  // only --all-modes changes a setting between numbers
+        controller::apply(window_, s);
+        applied_mode_ = mode;
+    }
     r.mode = mode;
     r.length = s.length;
     r.converted = false;

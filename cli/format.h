@@ -14,8 +14,9 @@ namespace cli {
 
 // Writes text for a person: printable ASCII as it is, a backslash as "\\",
 // tab, CR and NUL as "\t", "\r", "\0", every other byte as "\xHH". Stops
-// before the output would overflow and always terminates it.
-void display_text(const char* text, std::size_t length, char* out, std::size_t out_size);
+// before the output would overflow, always terminates it, and returns the
+// length written.
+std::size_t display_text(const char* text, std::size_t length, char* out, std::size_t out_size);
 
 // Where a Session writes: standard output or error, or nothing (fuzzing).
 class Sink {
@@ -72,6 +73,7 @@ private:
     int status_ = 0;
     long blocks_ = 0;  // text blocks written, for the blank line between them
     controller::MemoryWindow window_;
+    controller::Mode applied_mode_;  // the mode the controller's settings hold
 };
 
 // Splits a byte stream into lines at LF, drops one CR before the LF (or at
