@@ -25,9 +25,10 @@ int _dowildcard = 0;
 
 int main(int argc, char** argv) {
 #ifdef _WIN32
-    // Bytes in, bytes out: CR LF is handled by the line splitter, a ^Z is
-    // a character like any other, and output lines end in LF as on Linux.
-    _setmode(_fileno(stdin), _O_BINARY);
+    // Bytes in, bytes out: CR LF is handled by the line splitter, a ^Z in a
+    // file or pipe is a character like any other, and output lines end in LF
+    // as on Linux. Typed input keeps the console's text mode, where ^Z ends it.
+    if (!_isatty(0)) _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
