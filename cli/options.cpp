@@ -74,6 +74,12 @@ void long_match(const char* arg, bool* many) {
     *many = matches > 1;
 }
 
+bool takes_value(int val) {
+    for (const option* o = long_options; o->name; ++o)
+        if (o->val == val) return o->has_arg != no_argument;
+    return false;
+}
+
 // "--base (-b)" or "--fix" for an option's value.
 const char* option_name(int val) {
     static char name[32];
@@ -144,8 +150,10 @@ bool parse_options(int argc, char** argv, Options& out, char (&message)[message_
             case opt_ranges: out.ranges = true; break;
             case 'h': out.help = true; break;
             case opt_version: out.version = true; break;
-            case ':':  // a value is missing: optopt is the option's value
-                return say(message, "option %s needs a value", option_name(optopt)), false;
+            case ':':  // a value is missing, or (MinGW-w64) one was given to a flag
+                return say(message, takes_value(optopt) ? "option %s needs a value" : "option %s takes no value",
+                           option_name(optopt)),
+                       false;
             default: {  // '?'
                 if (optopt == 0) {  // a long option unknown or ambiguous
                     bool many = false;

@@ -15,6 +15,7 @@ import random
 import re
 import subprocess
 import sys
+import tempfile
 import threading
 
 BASES = ["dec", "bin", "oct", "hex"]
@@ -35,9 +36,15 @@ def check(ok, what):
 
 
 def run(args, stdin=b"", exe=None):
+    """Runs qns; its exit status, standard output and standard error. The
+    outputs go to files, not pipes: a wineserver that Wine starts inherits
+    the pipes, and their end would come only when it exits, seconds later."""
     cmd = PREFIX + [exe or QNS] + args
-    p = subprocess.run(cmd, input=stdin, capture_output=True, timeout=300)
-    return p.returncode, p.stdout, p.stderr
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        p = subprocess.run(cmd, input=stdin, stdout=out, stderr=err, timeout=300)
+        out.seek(0)
+        err.seek(0)
+        return p.returncode, out.read(), err.read()
 
 
 def json_lines(out):
@@ -399,9 +406,9 @@ def expect_differential(reference, seed, groups, per_group):
     # One run of the reference for every group.
     ref_in = "".join("%d %d %d %d %d %s\n" % (base, mode, length, fix, auto, t.hex() or "-")
                      for base, mode, fix, auto, length, _, _, texts in plan for t in texts)
-    ref = subprocess.run(PREFIX + [reference], input=ref_in.encode(), capture_output=True, timeout=600)
-    all_facts = [l.split("\t") for l in ref.stdout.decode().splitlines()]
-    check(ref.returncode == 0 and len(all_facts) == ref_in.count("\n"), "reference failed: %r" % ref.stderr[-200:])
+    rc, out, err = run([], ref_in.encode(), exe=reference)
+    all_facts = [l.split("\t") for l in out.decode().splitlines()]
+    check(rc == 0 and len(all_facts) == ref_in.count("\n"), "reference failed: %r" % err[-200:])
     for base, mode, fix, auto, length, c_hex, lower, texts in plan:
         facts, all_facts = all_facts[:len(texts)], all_facts[len(texts):]
         opts = ["-b", BASES[base], "-m", MODES[mode]] + (["-a"] if auto else ["-l", str(length)])
@@ -409,7 +416,8 @@ def expect_differential(reference, seed, groups, per_group):
         what = "qns %s" % " ".join(opts)
         rc, out, err = run(opts + ["--format=json"], b"".join(t + b"\n" for t in texts))
         rows = json_lines(out)
-        check(len(rows) == len(texts), "%s: %d rows for %d numbers" % (what, len(rows), len(texts)))
+        check(len(rows) == len(texts), "%s: %d rows for %d numbers, status %d, standard error %r"
+              % (what, len(rows), len(texts), rc, err[:300]))
         first = 0
         for text, row, f in zip(texts, rows, facts):
             # --0x and --lower are the hexadecimal result's alone; the
