@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian 12, when it is missing.
 set -e
 need=""
-for pkg in cmake g++ make googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth imagemagick fonts-dejavu-core fonts-wine python3; do
+for pkg in cmake g++ make googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth imagemagick fonts-dejavu-core ttf-bitstream-vera fonts-wine python3; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || need="$need $pkg"
 done
 # The browser edition: Emscripten, and Chromium with its WebDriver for the page tests.
