@@ -24,7 +24,7 @@ install_missing() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ${option:+"$option"} "$@" >/dev/null
 }
 
-install_missing "" cmake g++ make googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth imagemagick fonts-dejavu-core fonts-wine python3
+install_missing "" cmake g++ make googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth imagemagick fonts-dejavu-core ttf-bitstream-vera fonts-wine python3
 # The Debian package of qns: its test computes the dependencies (dpkg-shlibdeps).
 install_missing "" dpkg-dev
 # The browser edition: Emscripten, and Chromium with its WebDriver for the page

@@ -1,10 +1,13 @@
 #!/bin/sh
 # Prepares the Wine prefix named by WINEPREFIX: creates it, then maps Verdana,
 # the main window's font, to a font of the same width (Wine has no Verdana;
-# its narrower fallback would shift the status line's fields).
+# its narrower fallback would shift the status line's fields). Bitstream Vera
+# Sans, not DejaVu Sans of the same widths: Wine 8 faults drawing DejaVu's
+# small tilde (0x98 in code page 1252) at the dialog's size.
 set -e
 : "${WINEPREFIX:?WINEPREFIX must be set}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1 || true
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'DejaVu Sans' /f >/dev/null 2>&1
+# Wine brings an existing prefix up to date by itself when it starts.
+[ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d 'Bitstream Vera Sans' /f >/dev/null 2>&1
 wineserver -w

@@ -2,7 +2,7 @@
 // start_test_driver() just before it runs its main window; the driver thread
 // then works the real window the way a user would, checks what it shows,
 // prints "N passed, N failed" and ends the program. QNS_DRIVER chooses what
-// it does: full, monkey, screenshot, or one way of ending the program
+// it does: full, monkey, glyphs, screenshot, or one way of ending the program
 // (exit, escape, close). QNS_DRIVER_TRACE=1 logs every message and window
 // with a time stamp, for finding out where a run stalls.
 #include <windows.h>
@@ -68,6 +68,8 @@ DWORD WINAPI driver_main(LPVOID) {
         const int steps = std::atoi(env("QNS_MONKEY_STEPS", "3000").c_str());
         const int budget = std::atoi(env("QNS_MONKEY_SECONDS", "50").c_str()) * 1000;
         run_monkey(ui, report, seed, steps, budget);
+    } else if (scenario == "glyphs") {
+        run_glyphs(ui, report);
     } else if (scenario == "screenshot") {
         run_screenshot(ui, report, windows_path(env("QNS_SCREENSHOT", "screenshot.bmp")));
     } else if (scenario == "exit" || scenario == "escape" || scenario == "close") {

@@ -11,6 +11,9 @@ namespace e2e {
 void run_full(Ui& ui, Report& report);
 // Seeded random commands, texts and answers for about a minute.
 void run_monkey(Ui& ui, Report& report, unsigned seed, int max_steps, int time_budget_ms);
+// Every byte 0x20..0xFF typed, pasted and set into every edit box and drawn;
+// the status line's fields inside the caption's blank stretches.
+void run_glyphs(Ui& ui, Report& report);
 // Decimal 255 converted at 8 bits, then the window saved as a BMP file.
 void run_screenshot(Ui& ui, Report& report, const std::string& bmp_path);
 

@@ -69,9 +69,7 @@ void run_screenshot(Ui& ui, Report& report, const std::string& bmp_path) {
     t.results_match(t.results(), {"11111111", "377", "FF"});
     // Put the caret at the end of the number, as after typing it.
     SendMessageA(GetDlgItem(ui.main(), 390), EM_SETSEL, 3, 3);
-    RedrawWindow(ui.main(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    ui.settle();
-    Sleep(500);  // let every child paint
+    report.check(ui.drawn(ui.main()), "window drawn");
     report.check(save_window(ui.main(), bmp_path), "window saved to " + bmp_path);
 }
 

@@ -139,12 +139,16 @@ constexpr UINT marker_msg = WM_APP + 0x5151;
 volatile LONG g_marker_seen = 0;
 LONG g_marker_sent = 0;
 HHOOK g_hook = nullptr;
+// Set each time a marker comes out: the driver waits on it rather than
+// polling, so that the user-interface thread gets the processor meanwhile.
+HANDLE g_marker_event = nullptr;
 
 LRESULT CALLBACK getmessage_hook(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION && wp == PM_REMOVE) {
         auto* msg = reinterpret_cast<MSG*>(lp);
         if (msg->message == marker_msg) {
             InterlockedExchange(&g_marker_seen, static_cast<LONG>(msg->wParam));
+            SetEvent(g_marker_event);
             msg->message = WM_NULL;  // nothing for the window itself
         }
     }
@@ -199,6 +203,7 @@ bool Ui::attach(int timeout_ms) {
             reinterpret_cast<LPARAM>(&f));
         if (f.found) {
             ui_thread_ = GetWindowThreadProcessId(f.found, nullptr);
+            if (!g_marker_event) g_marker_event = CreateEventA(nullptr, FALSE, FALSE, nullptr);
             if (!g_hook) g_hook = SetWindowsHookExA(WH_GETMESSAGE, getmessage_hook, nullptr, ui_thread_);
             if (!g_hook) return false;
             if (ready(f.found)) {
@@ -218,7 +223,7 @@ bool Ui::ready(HWND h) {
     const ULONGLONG deadline = GetTickCount64() + 5000;
     while (!marker_seen(seq)) {
         if (!IsWindow(h) || GetTickCount64() > deadline) return false;
-        Sleep(1);
+        WaitForSingleObject(g_marker_event, 16);
     }
     return IsWindow(h) && IsWindowVisible(h) && IsWindowEnabled(h) && !busy(h);
 }
@@ -354,16 +359,23 @@ Modal Ui::read_modal(HWND h) {
     return m;
 }
 
-void Ui::pump(const std::function<bool()>& finished, const ModalHandler& handler, const std::string& what) {
+void Ui::pump(const std::function<bool()>& finished, const ModalHandler& handler, const std::string& what,
+              HANDLE wake) {
     ULONGLONG deadline = GetTickCount64() + step_limit_ms;
+    // Looks for a modal at once, then less and less often while none comes:
+    // on a busy machine the looking must not starve the thread it waits for.
+    // What ends the wait wakes it at once.
+    DWORD nap = 1;
     while (!finished()) {
         if (GetTickCount64() > deadline) hung(report_, what + " did not finish within 60 s (program hung?)");
         HWND h = active_modal();
         if (h && GetWindow(h, GW_OWNER) && ready(h)) {
             answer(h, handler);
             deadline = GetTickCount64() + step_limit_ms;
+            nap = 1;
         } else {
-            Sleep(1);
+            WaitForSingleObject(wake, nap);
+            if (nap < 16) nap *= 2;
         }
     }
 }
@@ -406,7 +418,7 @@ void Ui::act(const Modal& m, const Action& a, const ModalHandler& handler) {
         Job job{target, WM_COMMAND, MAKEWPARAM(a.id, BN_CLICKED),
                 reinterpret_cast<LPARAM>(GetDlgItem(target, a.id)), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
         CloseHandle(CreateThread(nullptr, 0, send_job, &job, 0, nullptr));
-        pump([&] { return WaitForSingleObject(job.done, 0) == WAIT_OBJECT_0; }, handler, what);
+        pump([&] { return WaitForSingleObject(job.done, 0) == WAIT_OBJECT_0; }, handler, what, job.done);
         CloseHandle(job.done);
         return;
     }
@@ -429,7 +441,7 @@ void Ui::act(const Modal& m, const Action& a, const ModalHandler& handler) {
     for (int round = 0; round < 2; ++round) {
         const LONG seq = post_marker(target);
         if (!seq) return;
-        pump([&] { return !IsWindow(target) || marker_seen(seq); }, handler, what);
+        pump([&] { return !IsWindow(target) || marker_seen(seq); }, handler, what, g_marker_event);
     }
 }
 
@@ -438,7 +450,7 @@ void Ui::send(HWND target, UINT msg, WPARAM wp, LPARAM lp, const ModalHandler& h
                      static_cast<void*>(target));
     Job job{target, msg, wp, lp, CreateEventA(nullptr, TRUE, FALSE, nullptr)};
     CloseHandle(CreateThread(nullptr, 0, send_job, &job, 0, nullptr));
-    pump([&] { return WaitForSingleObject(job.done, 0) == WAIT_OBJECT_0; }, handler, "the command");
+    pump([&] { return WaitForSingleObject(job.done, 0) == WAIT_OBJECT_0; }, handler, "the command", job.done);
     CloseHandle(job.done);
     progress(report_.context());
 }
@@ -469,6 +481,25 @@ void Ui::settle() {
     const ULONGLONG deadline = GetTickCount64() + step_limit_ms;
     while (seq && !marker_seen(seq) && IsWindow(main_)) {
         if (GetTickCount64() > deadline) hung(report_, "main window did not get back to its message loop");
+        WaitForSingleObject(g_marker_event, 16);
+    }
+}
+
+bool Ui::drawn(HWND w) {
+    const ULONGLONG deadline = GetTickCount64() + step_limit_ms;
+    for (;;) {
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        settle();
+        BOOL pending = GetUpdateRect(w, nullptr, FALSE);
+        EnumChildWindows(
+            w,
+            [](HWND c, LPARAM lp) -> BOOL {
+                if (GetUpdateRect(c, nullptr, FALSE)) *reinterpret_cast<BOOL*>(lp) = TRUE;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&pending));
+        if (!pending) return true;
+        if (GetTickCount64() > deadline) return false;
         Sleep(1);
     }
 }

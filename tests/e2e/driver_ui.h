@@ -107,6 +107,9 @@ public:
     // Waits until the user-interface thread has handled what was posted so
     // far and sits idle in the main window's message loop.
     void settle();
+    // Draws a window and its children now, as WM_PAINT is sent to the
+    // user-interface thread; true once nothing of them is left to paint.
+    bool drawn(HWND w);
 
     // The menu bar of the main window, read in-process.
     HMENU menu() const { return GetMenu(main_); }
@@ -125,8 +128,10 @@ public:
 
 private:
     // Answers the modals that open until `finished` says that what was
-    // started is over; `what` names it when that never happens.
-    void pump(const std::function<bool()>& finished, const ModalHandler& handler, const std::string& what);
+    // started is over; `what` names it when that never happens. `wake` is
+    // signalled when `finished` may have become true.
+    void pump(const std::function<bool()>& finished, const ModalHandler& handler, const std::string& what,
+              HANDLE wake);
     void answer(HWND h, const ModalHandler& handler);
     void act(const Modal& m, const Action& a, const ModalHandler& handler);
     // A window is ready once its own message loop runs: a marker posted to
