@@ -1,7 +1,8 @@
 #!/bin/bash
-# Fuzzes the number engine, the controller's commands and the Define length
-# text with libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer
-# (the fuzz preset), each target for the given number of seconds.
+# Fuzzes the number engine, the controller's commands, the Define length
+# text and the command line's options and input lines with libFuzzer under
+# AddressSanitizer and UndefinedBehaviorSanitizer (the fuzz preset), each
+# target for the given number of seconds.
 #
 #   tools/fuzz.sh                 20 s per target (what tools/test-all.sh runs)
 #   tools/fuzz.sh 900 2           15 min per target, 2 processes each
@@ -18,7 +19,7 @@ seconds=${1:-20}
 jobs=${2:-1}
 shift $(($# < 2 ? $# : 2))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(engine controller length)
+[ ${#targets[@]} -gt 0 ] || targets=(engine controller length cli)
 
 ./tools/setup.sh
 cmake --preset fuzz >/dev/null
