@@ -268,9 +268,10 @@ void Session::number(const char* text, std::size_t length, long line) {
     show(text, length, line, results, count);
 }
 
-void Session::complain(const char* text, std::size_t length, long line, const char* mode_name, const Result& r) {
-    out_.flush();  // what came before stays before, when both go to one place
-    Record e(err_);
+namespace {
+
+// "qns: line N: NUMBER (mode)", what a line on standard error is about.
+void put_subject(Record& e, const char* text, std::size_t length, long line, const char* mode_name) {
     e.put("qns: ");
     if (line > 0) {
         e.put("line ");
@@ -283,6 +284,14 @@ void Session::complain(const char* text, std::size_t length, long line, const ch
         e.put(mode_name);
         e.put(")");
     }
+}
+
+}  // namespace
+
+void Session::complain(const char* text, std::size_t length, long line, const char* mode_name, const Result& r) {
+    out_.flush();  // what came before stays before, when both go to one place
+    Record e(err_);
+    put_subject(e, text, length, line, mode_name);
     e.put(": error ");
     e.put(error_codes[r.error]);
     e.put(": ");
@@ -302,18 +311,7 @@ void Session::show(const char* text, std::size_t length, long line, const Result
             out_.flush();
             Record e(err_);
             for (int i = 0; i < r.fixes; ++i) {
-                e.put("qns: ");
-                if (line > 0) {
-                    e.put("line ");
-                    e.number(line);
-                    e.put(": ");
-                }
-                put_given(e, text, length);
-                if (mode_name) {
-                    e.put(" (");
-                    e.put(mode_name);
-                    e.put(")");
-                }
+                put_subject(e, text, length, line, mode_name);
                 e.put(": corrected ");
                 put_given(e, r.fix[i].before, std::strlen(r.fix[i].before));
                 e.put(" to ");
