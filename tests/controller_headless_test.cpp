@@ -32,6 +32,16 @@ std::string random_text(std::mt19937& rng) {
     return t;
 }
 
+// A window as a front end starts it: the settings at process start, then s.
+void fresh(controller::MemoryWindow& w, Base base, Mode mode = Mode::us, int length = 32) {
+    controller::reset_process_state();
+    controller::Settings s;
+    s.base = base;
+    s.mode = mode;
+    s.length = length;
+    controller::apply(w, s);
+}
+
 TEST(Headless, AgreesWithTheTestWindow) {
     std::mt19937 rng(20261207);
     std::uniform_int_distribution<int> pick(0, 1 << 20);
@@ -143,12 +153,8 @@ TEST(Headless, AutoLengthRefusesWhatAutoDetectRefuses) {
         {Base::bin, "", true, 1},
     };
     for (const Case& c : cases) {
-        controller::reset_process_state();
         controller::MemoryWindow w;
-        controller::Settings s;
-        s.base = c.base;
-        s.length = 32;
-        controller::apply(w, s);
+        fresh(w, c.base);
         EXPECT_EQ(controller::auto_length(w, c.text), c.set) << c.text;
         EXPECT_EQ(controller::len, c.len) << c.text;
     }
@@ -197,13 +203,8 @@ TEST(Headless, TextForEveryBase) {
     const char* const names[4] = {"Dec", "Bin", "Oct", "Hex"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        controller::reset_process_state();
         controller::MemoryWindow w;
-        controller::Settings s;
-        s.base = c.base;
-        s.mode = c.mode;
-        s.length = c.length;
-        controller::apply(w, s);
+        fresh(w, c.base, c.mode, c.length);
         controller::convert(w, c.text);
         expect::Settings m;
         m.base = static_cast<expect::Base>(c.base);
@@ -251,11 +252,8 @@ TEST(Headless, AnswerYesOnlyAfterAQuestion) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        controller::reset_process_state();
         controller::MemoryWindow w;
-        controller::Settings s;
-        s.base = c.base;
-        controller::apply(w, s);
+        fresh(w, c.base);
         const controller::Outcome o = controller::convert(w, c.text);
         ASSERT_EQ(o.converted, c.converted);
         ASSERT_EQ(o.error, c.error);
