@@ -6,16 +6,8 @@
 # Variables: CPACK_COMMAND, CPACK_CONFIG, OUT_DIR, VERSION, SOURCE_DIR, QNS.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(v CPACK_COMMAND CPACK_CONFIG OUT_DIR VERSION SOURCE_DIR QNS)
-  if(NOT DEFINED ${v})
-    message(FATAL_ERROR "check_deb.cmake: ${v} is not set")
-  endif()
-endforeach()
-
-set(failures "")
-macro(fail what)
-  string(APPEND failures "  - ${what}\n")
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/check_common.cmake)
+require(check_deb.cmake CPACK_COMMAND CPACK_CONFIG OUT_DIR VERSION SOURCE_DIR QNS)
 
 file(REMOVE_RECURSE ${OUT_DIR})
 file(MAKE_DIRECTORY ${OUT_DIR})

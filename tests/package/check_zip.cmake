@@ -7,16 +7,8 @@
 # WEB_PAGE (optional, the browser edition the zip must carry).
 cmake_minimum_required(VERSION 3.25)
 
-foreach(v CPACK_COMMAND CPACK_CONFIG OUT_DIR ZIP_NAME TOP FILES SOURCE_DIR)
-  if(NOT DEFINED ${v})
-    message(FATAL_ERROR "check_zip.cmake: ${v} is not set")
-  endif()
-endforeach()
-
-set(failures "")
-macro(fail what)
-  string(APPEND failures "  - ${what}\n")
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/check_common.cmake)
+require(check_zip.cmake CPACK_COMMAND CPACK_CONFIG OUT_DIR ZIP_NAME TOP FILES SOURCE_DIR)
 
 # ---- Build the archive in a fresh directory -------------------------------------
 file(REMOVE_RECURSE ${OUT_DIR})
