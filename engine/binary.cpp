@@ -50,6 +50,8 @@ int is_valid_bin(const char* text) { return detail::all_digits(text, detail::is_
 
 int bin_dec(const char* text, int* value) { return detail::positional_value(text, 1, value); }
 
+Value bin_dec(const char* text, Bits bits) { return detail::positional_value(text, 1, bits); }
+
 char* bin_hex(const char* bin, char* out, int n) { return regroup(bin, out, n, nibbles, 4); }
 
 char* bin_oct(const char* bin, char* out, int n) { return regroup(bin, out, n, triplets, 3); }

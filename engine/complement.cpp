@@ -12,8 +12,8 @@ namespace engine {
 
 namespace {
 
-// Bits of the values that the complement routines read and write.
-constexpr std::size_t value_bits = 32;
+// Bits of the widest value that the complement routines read and write.
+constexpr std::size_t max_value_bits = 64;
 
 // The text of a signed decimal without its sign, and whether the sign is '-'.
 const char* magnitude_of(const char* dec, bool* negative) {
@@ -59,16 +59,16 @@ char* add_or_subtract(const char* a, const char* b, char* out, int len, int carr
 
 // Shared body of ones_comp and twos_comp. A negative value is the inversion
 // of its magnitude's binary form, plus one in 2s complement. The magnitude
-// has at most 32 bits, so every digit above the 33rd equals the 33rd: the
-// form is made at no more than 33 digits and sign-extended to the length.
-char* complement_of(const char* dec, int len, char* out, bool twos) {
+// has at most `bits` bits, so every digit above the (bits+1)th equals it: the
+// form is made at no more than bits + 1 digits and sign-extended to the length.
+char* complement_of(const char* dec, int len, char* out, bool twos, Bits bits) {
     bool negative = false;
-    const auto magnitude = static_cast<std::uint32_t>(str_int(magnitude_of(dec, &negative)));
-    if (!negative || len <= 0) return dec_bin(magnitude, len, out);
-    const int w = static_cast<int>(std::min(detail::width_of(len), value_bits + 1));
-    char plain[value_bits + 2];
-    char inverted[value_bits + 2];
-    dec_bin(magnitude, w, plain);
+    const Value magnitude = str_int(magnitude_of(dec, &negative), bits);
+    if (!negative || len <= 0) return dec_bin(magnitude, len, out, bits);
+    const int w = static_cast<int>(std::min(detail::width_of(len), detail::bit_count(bits) + 1));
+    char plain[max_value_bits + 2];
+    char inverted[max_value_bits + 2];
+    dec_bin(magnitude, w, plain, bits);
     bin_not(plain, w, inverted);
     if (!twos) return sign_extend(inverted, len, out);
     bin_adder(inverted, "1", plain, w, 0, nullptr);  // the carry out of the top is dropped
@@ -77,32 +77,42 @@ char* complement_of(const char* dec, int len, char* out, bool twos) {
 
 // Shared body of ones_comp_dec and twos_comp_dec. The sign digit is the first
 // of the text's last len digits (a shorter text: its own first digit, which
-// sign_extend repeats). Only the low 32 of the len digits reach a 32-bit
+// sign_extend repeats). Only the low `bits` of the len digits reach the
 // value, and neither the inversion nor the borrow of the decrement moves
-// downwards, so the work is done at no more than 32 digits.
-int* comp_dec(const char* bin, int* value, int len, bool twos) {
+// downwards, so the work is done at no more than `bits` digits.
+Value* comp_dec(const char* bin, Value* value, int len, bool twos, Bits bits) {
     const std::size_t n = detail::width_of(len);
     if (n == 0) return value;
     const std::size_t text_len = std::strlen(bin);
     const char sign = bin[text_len > n ? text_len - n : 0];
     if (!detail::is_bin_digit(sign)) return value;  // the empty text too
-    const int w = static_cast<int>(std::min(n, value_bits));
-    char extended[value_bits + 1];
-    char work[value_bits + 1];
+    const int w = static_cast<int>(std::min(n, detail::bit_count(bits)));
+    char extended[max_value_bits + 1];
+    char work[max_value_bits + 1];
     sign_extend(bin, w, extended);
-    std::uint32_t result = 0;
+    Value result = 0;
     if (sign == '0') {
-        result = static_cast<std::uint32_t>(bin_dec(extended, nullptr));
+        result = bin_dec(extended, bits);
     } else if (!twos) {
         bin_not(extended, w, work);
-        result = 0u - static_cast<std::uint32_t>(bin_dec(work, nullptr));
+        result = Value{0} - bin_dec(work, bits);
     } else {
         bin_substractor(extended, "1", work, w, 0, nullptr);
         bin_not(work, w, extended);
-        result = 0u - static_cast<std::uint32_t>(bin_dec(extended, nullptr));
+        result = Value{0} - bin_dec(extended, bits);
     }
-    // Negated in unsigned arithmetic: the magnitude 2^31 comes out as INT_MIN.
-    if (value != nullptr) *value = static_cast<int>(result);
+    // Negated in unsigned arithmetic: the magnitude 2^(bits-1) comes out as
+    // the most negative value of the width.
+    if (value != nullptr) *value = result & detail::value_mask(bits);
+    return value;
+}
+
+// The 32-bit face of comp_dec: the value as an int.
+int* comp_dec(const char* bin, int* value, int len, bool twos) {
+    if (value == nullptr) return value;
+    Value v = static_cast<std::uint32_t>(*value);
+    comp_dec(bin, &v, len, twos, Bits::b32);
+    *value = detail::as_int(v);
     return value;
 }
 
@@ -144,12 +154,14 @@ char* sign_extend(const char* src, int len, char* out) {
     return out;
 }
 
-char* ones_comp(const char* dec, int len, char* out) { return complement_of(dec, len, out, false); }
+char* ones_comp(const char* dec, int len, char* out, Bits bits) { return complement_of(dec, len, out, false, bits); }
+char* twos_comp(const char* dec, int len, char* out, Bits bits) { return complement_of(dec, len, out, true, bits); }
+char* ones_comp(const char* dec, int len, char* out) { return ones_comp(dec, len, out, Bits::b32); }
+char* twos_comp(const char* dec, int len, char* out) { return twos_comp(dec, len, out, Bits::b32); }
 
-char* twos_comp(const char* dec, int len, char* out) { return complement_of(dec, len, out, true); }
-
+Value* ones_comp_dec(const char* bin, Value* value, int len, Bits bits) { return comp_dec(bin, value, len, false, bits); }
+Value* twos_comp_dec(const char* bin, Value* value, int len, Bits bits) { return comp_dec(bin, value, len, true, bits); }
 int* ones_comp_dec(const char* bin, int* value, int len) { return comp_dec(bin, value, len, false); }
-
 int* twos_comp_dec(const char* bin, int* value, int len) { return comp_dec(bin, value, len, true); }
 
 }  // namespace engine

@@ -1,5 +1,5 @@
 // Digit characters, signs, the decimal parser and validator, the integer
-// power, and fixed-width formatting of unsigned 32-bit values.
+// power, and fixed-width formatting of unsigned 32- and 64-bit values.
 #include "engine/engine.h"
 
 #include <cstddef>
@@ -43,28 +43,34 @@ char* extract_value_of_signed(const char* src, char* dst) {
 
 int is_valid_dec(const char* text) { return detail::all_digits(text, detail::is_dec_digit) ? 1 : 0; }
 
-int str_int(const char* text) {
+Value str_int(const char* text, Bits bits) {
     const std::size_t len = std::strlen(text);
-    std::uint32_t sum = 0;
-    std::uint32_t weight = 1;
+    Value sum = 0;
+    Value weight = 1;
     for (std::size_t i = len; i-- > 0;) {
-        sum += static_cast<std::uint32_t>(char_num(text[i])) * weight;
+        sum += static_cast<Value>(static_cast<std::int64_t>(char_num(text[i]))) * weight;
         weight *= 10u;
     }
-    return static_cast<int>(sum);
+    return sum & detail::value_mask(bits);
 }
 
-int pow(int base, int exponent) {
-    // Square and multiply: the same product modulo 2^32 as repeated
+int str_int(const char* text) { return detail::as_int(str_int(text, Bits::b32)); }
+
+Value pow(Value base, int exponent, Bits bits) {
+    // Square and multiply: the same product modulo 2^bits as repeated
     // multiplication, without a loop as long as the exponent.
-    std::uint32_t result = 1;
-    std::uint32_t factor = static_cast<std::uint32_t>(base);
-    for (std::uint32_t e = exponent > 0 ? static_cast<std::uint32_t>(exponent) : 0u; e != 0;
-         e >>= 1) {
+    Value result = 1;
+    Value factor = base;
+    for (std::uint32_t e = exponent > 0 ? static_cast<std::uint32_t>(exponent) : 0u; e != 0; e >>= 1) {
         if (e & 1u) result *= factor;
         factor *= factor;
     }
-    return static_cast<int>(result);
+    return result & detail::value_mask(bits);
+}
+
+int pow(int base, int exponent) {
+    // The int base as its 32-bit pattern: a negative base wraps as it did.
+    return detail::as_int(pow(static_cast<std::uint32_t>(base), exponent, Bits::b32));
 }
 
 int dlw_strcmp(const char* a, const char* b) {
@@ -79,7 +85,7 @@ int dlw_strcmp(const char* a, const char* b) {
 
 namespace {
 
-char* fixed_width(std::uint32_t value, int count, char* out, std::uint32_t base) {
+char* fixed_width(Value value, int count, char* out, Value base) {
     const std::size_t n = detail::width_of(count);
     detail::fill_zeros(out, n);
     for (std::size_t pos = n; pos-- > 0 && value != 0;) {
@@ -91,9 +97,19 @@ char* fixed_width(std::uint32_t value, int count, char* out, std::uint32_t base)
 
 }  // namespace
 
-char* dec_bin(std::uint32_t value, int count, char* out) { return fixed_width(value, count, out, 2); }
-char* dec_oct(std::uint32_t value, int count, char* out) { return fixed_width(value, count, out, 8); }
-char* dec_hex(std::uint32_t value, int count, char* out) { return fixed_width(value, count, out, 16); }
+char* dec_bin(Value value, int count, char* out, Bits bits) {
+    return fixed_width(value & detail::value_mask(bits), count, out, 2);
+}
+char* dec_oct(Value value, int count, char* out, Bits bits) {
+    return fixed_width(value & detail::value_mask(bits), count, out, 8);
+}
+char* dec_hex(Value value, int count, char* out, Bits bits) {
+    return fixed_width(value & detail::value_mask(bits), count, out, 16);
+}
+
+char* dec_bin(std::uint32_t value, int count, char* out) { return dec_bin(value, count, out, Bits::b32); }
+char* dec_oct(std::uint32_t value, int count, char* out) { return dec_oct(value, count, out, Bits::b32); }
+char* dec_hex(std::uint32_t value, int count, char* out) { return dec_hex(value, count, out, Bits::b32); }
 
 int dec_compare(const char* a, const char* b, int width) {
     return detail::compare_by_value(a, b, width, char_num);

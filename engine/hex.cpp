@@ -21,6 +21,8 @@ char* hex_bin(const char* hex, char* out, int n) { return detail::expand(hex, ou
 
 int hex_dec(const char* hex, int* value) { return detail::positional_value(hex, 4, value); }
 
+Value hex_dec(const char* hex, Bits bits) { return detail::positional_value(hex, 4, bits); }
+
 int hex_compare(const char* a, const char* b, int width) {
     return detail::compare_by_value(a, b, width, char_num_hex);
 }

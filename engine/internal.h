@@ -61,20 +61,32 @@ inline bool all_digits(const char* text, bool (*is_digit)(char)) {
 
 // ---- Values and comparison ---------------------------------------------------
 
-// Value modulo 2^32 of a text of base 2^bits (2, 8 or 16), the k-th digit
+// The value width as a count of bits, and the mask of a value of that width.
+inline std::size_t bit_count(Bits bits) { return bits == Bits::b64 ? 64u : 32u; }
+inline Value value_mask(Bits bits) { return bits == Bits::b64 ? ~Value{0} : Value{0xFFFFFFFFu}; }
+
+// The 32-bit face of a value: its low 32 bits as the int the face returns.
+inline int as_int(Value v) { return static_cast<int>(static_cast<std::uint32_t>(v)); }
+
+// Value modulo 2^width of a text of base 2^bits (2, 8 or 16), the k-th digit
 // from the right weighing 2^(bits*k); a character that is not a digit adds
-// nothing but keeps its place. Digits of weight 2^32 or more vanish and the
-// one straddling bit 32 keeps only its low bits, as in 32-bit wrap-around.
-// Stored through value when it is not null, and returned.
-inline int positional_value(const char* text, int bits, int* value) {
+// nothing but keeps its place. Digits of weight 2^width or more vanish and
+// the one straddling bit `width` keeps only its low bits, as in wrap-around.
+inline Value positional_value(const char* text, int bits, Bits width) {
     const std::size_t len = std::strlen(text);
-    const std::size_t places = (32 + static_cast<std::size_t>(bits) - 1) / static_cast<std::size_t>(bits);
-    std::uint32_t sum = 0;
+    const std::size_t b = static_cast<std::size_t>(bits);
+    const std::size_t places = (bit_count(width) + b - 1) / b;
+    Value sum = 0;
     for (std::size_t k = 0; k < len && k < places; ++k) {
         const int v = digit_value(text[len - 1 - k], 1 << bits);
-        if (v > 0) sum += static_cast<std::uint32_t>(v) << (static_cast<std::size_t>(bits) * k);
+        if (v > 0) sum += static_cast<Value>(v) << (b * k);
     }
-    const int result = static_cast<int>(sum);
+    return sum & value_mask(width);
+}
+
+// The 32-bit face: stored through value when it is not null, and returned.
+inline int positional_value(const char* text, int bits, int* value) {
+    const int result = as_int(positional_value(text, bits, Bits::b32));
     if (value != nullptr) *value = result;
     return result;
 }

@@ -13,6 +13,8 @@ char* oct_bin(const char* oct, char* out, int bits) { return detail::expand(oct,
 
 int oct_dec(const char* oct, int* value) { return detail::positional_value(oct, 3, value); }
 
+Value oct_dec(const char* oct, Bits bits) { return detail::positional_value(oct, 3, bits); }
+
 int oct_compare(const char* a, const char* b, int width) {
     return detail::compare_by_value(a, b, width, char_num);
 }
