@@ -25,8 +25,9 @@ install_missing() {
 }
 
 install_missing "" cmake g++ make googletest libgtest-dev g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth imagemagick fonts-dejavu-core ttf-bitstream-vera fonts-wine python3
-# The Debian package of qns: its test computes the dependencies (dpkg-shlibdeps).
-install_missing "" dpkg-dev
+# The Debian package of qns: its test computes the dependencies (dpkg-shlibdeps),
+# runs lintian on it, and presses Tab in a bash with bash-completion.
+install_missing "" dpkg-dev lintian bash-completion
 # The browser edition: Emscripten, and Chromium with its WebDriver for the page
 # tests; without the recommends, which would bring a desktop's services along.
 install_missing --no-install-recommends emscripten chromium chromium-driver python3-selenium
