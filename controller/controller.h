@@ -16,6 +16,10 @@ extern int dec, bin, oct, hex;
 extern int us, ones, twos;
 // Calculation length in bits and the octal and hexadecimal digit counts.
 extern int len, l_oct, l_hex;
+// The longest length the front end offers: 32 in the window program, 64 for
+// the front ends that take 64-bit numbers. Lengths above 32 use the 64-bit
+// range of the base and mode; lengths up to 32 the 32-bit range.
+extern int max_len;
 // Display options for hexadecimal results.
 extern int C_hex, C_small;
 // Conversion-done flag of one Convert run.
@@ -43,7 +47,13 @@ const char* base_name(Base base);
 
 // ---- Settings and their commands ---------------------------------------------
 void init_main_window(Window& w);     // what the main window's initialisation does
-void update_lens(int new_len);        // len, then l_hex and l_oct from it (1..32)
+void update_lens(int new_len);        // len, then l_hex and l_oct from it (1..max_len)
+// The characters the number box is read with at the current length, and
+// with the terminator (number_box_size or wide_box_size).
+int box_chars();
+int box_size();
+// Bits of the values at the current length: 32 up to 32, else 64.
+int value_bits();
 void set_base(Window& w, Base base);  // commands 490..493: flags and labels
 void set_mode(Mode mode);             // commands 494..496
 void reload_defaults(Window& w);      // command 1418
@@ -53,6 +63,9 @@ void select_error_info(int command);  // the menu_error_* commands: sets em
 
 // ---- Convert, corrections, hexadecimal options --------------------------------
 void start(Window& w);        // command 411, the Convert command
+// Whether Convert would take the number box's text under the current base
+// and mode at a value width of `bits` (32 or 64): no error at all.
+bool accepted_at(Window& w, int bits);
 void remove_sign(Window& w);  // command 908
 void refine(Window& w);       // command 1419
 void do_C_hex(Window& w);

@@ -13,26 +13,72 @@ namespace controller {
 
 namespace {
 
-// Result strings: up to 32 digits, the terminator and a spare.
-constexpr int result_size = 34;
+using engine::Bits;
+using engine::Value;
 
-// Binary text of 2^31: 2s complement binary input of this value is shown as
-// fixed text, whatever the length.
-constexpr const char bin_two_pow_31[] = "10000000000000000000000000000000";
+// Result strings: up to 64 digits, the terminator and a spare.
+constexpr int result_size = 66;
+
+// What decides the range of input at one value width: the decimal limits,
+// one above the largest magnitude accepted; the most binary digits; the
+// largest octal and hexadecimal texts; and 2^(bits-1), which 2s complement
+// binary input shows as fixed text, whatever the length.
+struct Range {
+    Bits bits;
+    const char* dec_unsigned;
+    const char* dec_signed;
+    const char* dec_twos_negative;
+    std::size_t bin_digits;
+    const char* oct_max;
+    const char* hex_max;
+    const char* bin_most_negative;
+    const char* most_negative;
+};
+
+constexpr Range range32 = {Bits::b32, "4294967296", "2147483648", "2147483649", 32, "37777777777", "FFFFFFFF",
+                           "10000000000000000000000000000000", "-2147483648"};
+constexpr Range range64 = {Bits::b64, "18446744073709551616", "9223372036854775808", "9223372036854775809", 64,
+                           "1777777777777777777777", "FFFFFFFFFFFFFFFF",
+                           "1000000000000000000000000000000000000000000000000000000000000000",
+                           "-9223372036854775808"};
+
+const Range& range_at(int bits) { return bits > 32 ? range64 : range32; }
 
 // Working state of one run; fresh for every run.
 struct Run {
-    char input[number_box_size] = {};
-    char value[number_box_size] = {};  // signed decimal input without its sign
+    explicit Run(const Range& r) : range(r) {}
+    const Range& range;
+    char input[wide_box_size] = {};
+    char value[wide_box_size] = {};  // signed decimal input without its sign
     char r1[result_size] = {};
     char r2[result_size] = {};
     char r3[result_size] = {};
     bool sign = false;      // the text begins with '+' or '-'
     bool plus = false;      // ... with '+' (decimal input only)
     bool valid = false;     // only characters of the base
-    bool in_range = true;   // within the 32-bit range of base and mode
+    bool in_range = true;   // within the range of base and mode at the value width
     bool empty = false;     // no number to convert
 };
+
+// The decimal result box: at 32-bit values the platform writes the integer
+// (as the window program always did); 64-bit values are written as text.
+void put_decimal(Window& w, Value v, bool is_signed, Bits bits) {
+    if (bits == Bits::b32) {
+        w.set_int(result_box1, static_cast<int>(static_cast<std::uint32_t>(v)), is_signed);
+        return;
+    }
+    char text[24];
+    char* p = text + sizeof text;
+    *--p = '\0';
+    const bool negative = is_signed && (v >> 63) != 0;
+    Value m = negative ? Value{0} - v : v;  // unsigned: the magnitude of INT64_MIN too
+    do {
+        *--p = static_cast<char>('0' + m % 10);
+        m /= 10;
+    } while (m != 0);
+    if (negative) *--p = '-';
+    w.set_text(result_box1, p);
+}
 
 enum class Next { done, remove_sign, refine };
 
@@ -49,21 +95,22 @@ void classify_dec(Run& r) {
     r.valid = engine::is_valid_dec(digits) == 1;
     if (!r.valid) return;
     // The limit is one above the largest magnitude accepted.
-    const char* limit = "2147483648";
+    const char* limit = r.range.dec_signed;
     if (us)
-        limit = "4294967296";
+        limit = r.range.dec_unsigned;
     else if (twos && r.sign && !r.plus)
-        limit = "2147483649";
-    if (engine::dec_compare(digits, limit, 32) != 2) r.in_range = false;
+        limit = r.range.dec_twos_negative;
+    if (engine::dec_compare(digits, limit, static_cast<int>(r.range.bits)) != 2) r.in_range = false;
 }
 
 void classify_bin(Run& r) {
     r.valid = engine::is_valid_bin(r.input) == 0;
     r.sign = engine::is_signed(r.input) == 1;
-    // Out of range when more than 32 digits remain after the leading zeros.
+    // Out of range when more digits than the value's bits remain after the
+    // leading zeros.
     const char* p = r.input;
     while (*p == '0') ++p;
-    if (std::strlen(p) > 32) r.in_range = false;
+    if (std::strlen(p) > r.range.bin_digits) r.in_range = false;
 }
 
 void classify_hex(Run& r) {
@@ -75,13 +122,13 @@ void classify_hex(Run& r) {
         // The prefix goes from the working copy only; the box keeps it.
         if (r.valid && !r.empty) std::memmove(r.input, r.input + 2, std::strlen(r.input + 2) + 1);
     }
-    if (engine::hex_compare(r.input, "FFFFFFFF", 32) == 1) r.in_range = false;
+    if (engine::hex_compare(r.input, r.range.hex_max, static_cast<int>(r.range.bits)) == 1) r.in_range = false;
 }
 
 void classify_oct(Run& r) {
     r.valid = engine::is_valid_oct(r.input) == 0;
     r.sign = engine::is_signed(r.input) == 1;
-    if (engine::oct_compare(r.input, "37777777777", 32) == 1) r.in_range = false;
+    if (engine::oct_compare(r.input, r.range.oct_max, static_cast<int>(r.range.bits)) == 1) r.in_range = false;
 }
 
 // ---- Rows ------------------------------------------------------------------------
@@ -90,62 +137,65 @@ void classify_oct(Run& r) {
 
 void row_dec(Run& r) {
     ne = 1;
+    const Bits bits = r.range.bits;
     if (us) {
-        // Digits only, below 2^32: str_int is exact (leading zeros add 0).
-        const auto v = static_cast<std::uint32_t>(engine::str_int(r.sign ? r.value : r.input));
-        engine::dec_bin(v, len, r.r1);
-        engine::dec_oct(v, l_oct, r.r2);
-        engine::dec_hex(v, l_hex, r.r3);
+        // Digits only, below 2^bits: str_int is exact (leading zeros add 0).
+        const Value v = engine::str_int(r.sign ? r.value : r.input, bits);
+        engine::dec_bin(v, len, r.r1, bits);
+        engine::dec_oct(v, l_oct, r.r2, bits);
+        engine::dec_hex(v, l_hex, r.r3, bits);
         return;
     }
     // The sign stays in the text handed to the complement writers.
     if (ones)
-        engine::ones_comp(r.input, len, r.r1);
+        engine::ones_comp(r.input, len, r.r1, bits);
     else
-        engine::twos_comp(r.input, len, r.r1);
+        engine::twos_comp(r.input, len, r.r1, bits);
     engine::bin_oct(r.r1, r.r2, l_oct);
     engine::bin_hex(r.r1, r.r3, l_hex);
 }
 
 void row_bin(Window& w, Run& r) {
     ne = 1;
+    const Bits bits = r.range.bits;
     // The typed digits go on as typed: neither padded nor cut to len. Text
     // longer than len is read by the complement readers as its last len
     // digits, the first of them the sign, like hexadecimal and octal input.
-    // 2^31 has no 32-bit signed counterpart; in 2s complement it is shown as
-    // fixed text, whatever the length.
-    const bool most_negative = twos && engine::bin_compare(r.input, bin_two_pow_31, 32) == 0;
-    int v = 0;
+    // 2^(bits-1) has no signed counterpart of the width; in 2s complement it
+    // is shown as fixed text, whatever the length.
+    const bool most_negative =
+        twos && engine::bin_compare(r.input, r.range.bin_most_negative, static_cast<int>(bits)) == 0;
+    Value v = 0;
     if (us)
-        engine::bin_dec(r.input, &v);
+        v = engine::bin_dec(r.input, bits);
     else if (ones)
-        engine::ones_comp_dec(r.input, &v, len);
+        engine::ones_comp_dec(r.input, &v, len, bits);
     else if (!most_negative)
-        engine::twos_comp_dec(r.input, &v, len);
+        engine::twos_comp_dec(r.input, &v, len, bits);
     engine::bin_oct(r.input, r.r2, l_oct);
     engine::bin_hex(r.input, r.r3, l_hex);
     if (most_negative)
-        w.set_text(result_box1, "-2147483648");
+        w.set_text(result_box1, r.range.most_negative);
     else
-        w.set_int(result_box1, v, !us);
+        put_decimal(w, v, !us, bits);
 }
 
 // The decimal result of hexadecimal and octal input, whose binary expansion
 // is in r2: unsigned, the text's own value; in the complement modes, the
 // expansion cut to its last len digits, so that the sign is bit len - 1.
-void decimal_from_expansion(Window& w, Run& r, int (*unsigned_value)(const char*, int*)) {
-    int v = 0;
+void decimal_from_expansion(Window& w, Run& r, Value (*unsigned_value)(const char*, Bits)) {
+    const Bits bits = r.range.bits;
+    Value v = 0;
     if (us) {
-        unsigned_value(r.input, &v);
-        w.set_int(result_box1, v, false);
+        put_decimal(w, unsigned_value(r.input, bits), false, bits);
         return;
     }
     engine::bin_extract(r.r2, r.r1, len);
     if (ones)
-        engine::ones_comp_dec(r.r1, &v, len);
+        engine::ones_comp_dec(r.r1, &v, len, bits);
     else
-        engine::twos_comp_dec(r.r1, &v, len);
-    w.set_int(result_box1, v, true);
+        engine::twos_comp_dec(r.r1, &v, len, bits);
+    put_decimal(w, v, true, bits);
 }
 
 void row_hex(Window& w, Run& r) {
@@ -164,11 +214,10 @@ void row_oct(Window& w, Run& r) {
 
 // ---- One run ---------------------------------------------------------------------
 
-Next run_once(Window& w) {
-    ne = 0;
-    Run r;
-
-    w.get_text(number_box, r.input, number_box_size);
+// Reads the number box and classifies its text under the input base at the
+// run's value width. Returns whether Convert takes it.
+bool classify(Window& w, Run& r) {
+    w.get_text(number_box, r.input, box_size());
     if (r.input[0] == '\0') r.empty = true;
 
     if (dec)
@@ -180,8 +229,13 @@ Next run_once(Window& w) {
     else if (oct)
         classify_oct(r);
 
-    const bool accepted = dec ? (r.valid && r.in_range && !r.empty)
-                              : (r.valid && r.in_range && !r.empty && !r.sign);
+    return dec ? (r.valid && r.in_range && !r.empty) : (r.valid && r.in_range && !r.empty && !r.sign);
+}
+
+Next run_once(Window& w) {
+    ne = 0;
+    Run r(range_at(value_bits()));
+    const bool accepted = classify(w, r);
     if (accepted) {
         std::memset(r.r1, 0, sizeof r.r1);
         std::memset(r.r2, 0, sizeof r.r2);
@@ -230,6 +284,12 @@ Next run_once(Window& w) {
 }
 
 }  // namespace
+
+bool accepted_at(Window& w, int bits) {
+    Run r(range_at(bits));
+    // A "-" in unsigned decimal mode is refused by its own error.
+    return classify(w, r) && !(dec && us && r.sign && !r.plus);
+}
 
 void start(Window& w) {
     // A Yes to 0x02 or 0x04 corrects the number box and converts again from

@@ -15,18 +15,18 @@ void write_number_box(Window& w, const char* text) {
 }  // namespace
 
 void remove_sign(Window& w) {
-    char src[number_box_size] = {};
-    char dst[number_box_size] = {};
-    w.get_text(number_box, src, number_box_size);
+    char src[wide_box_size] = {};
+    char dst[wide_box_size] = {};
+    w.get_text(number_box, src, box_size());
     if (engine::is_signed(src) == 0) return;
     engine::extract_value_of_signed(src, dst);
     write_number_box(w, dst);
 }
 
 void refine(Window& w) {
-    char src[number_box_size] = {};
-    char dst[number_box_size] = {};
-    w.get_text(number_box, src, number_box_size);
+    char src[wide_box_size] = {};
+    char dst[wide_box_size] = {};
+    w.get_text(number_box, src, box_size());
     // The filter follows the input base; the mode plays no part.
     if (bin)
         engine::bin_refine(src, dst);

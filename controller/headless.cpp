@@ -32,7 +32,9 @@ const char* error_summary(Error e) {
     switch (e) {
         case Error::empty: return "the number is empty";
         case Error::invalid: return "the number contains characters that are not digits of the input base";
-        case Error::out_of_range: return "the number is too big for 32 bits in this base and mode";
+        case Error::out_of_range:
+            return value_bits() > 32 ? "the number is too big for 64 bits in this base and mode"
+                                     : "the number is too big for 32 bits in this base and mode";
         case Error::sign: return "the number is signed, and only decimal input in 1s or 2s complement takes a sign";
         case Error::none: break;
     }
@@ -49,6 +51,8 @@ const char* error_hint(Error e) {
     }
     return "";
 }
+
+const char* const wider_hint = "use a length above 32 for 64-bit numbers";
 
 // ---- MemoryWindow ---------------------------------------------------------------
 
@@ -129,16 +133,18 @@ void MemoryWindow::clear_record() {
 namespace {
 
 // A Convert that did not convert reported exactly one error, its last.
-Outcome outcome_of(const MemoryWindow& w) {
+Outcome outcome_of(MemoryWindow& w) {
     Outcome o;
     o.converted = ne == 1;
     if (!o.converted && w.error_count > 0) o.error = w.errors[w.error_count - 1];
+    if (o.error == Error::out_of_range && max_len > 32 && len <= 32) o.wider_fits = accepted_at(w, 64);
     return o;
 }
 
 }  // namespace
 
 void apply(MemoryWindow& w, const Settings& s) {
+    max_len = 64;
     set_base(w, s.base);
     set_mode(s.mode);
     update_lens(s.length);
@@ -159,6 +165,8 @@ Outcome convert(MemoryWindow& w, const char* t) {
     start(w);
     return outcome_of(w);
 }
+
+
 
 Outcome answer_yes(MemoryWindow& w, Outcome last) {
     if (last.converted || (last.error != Error::sign && last.error != Error::invalid)) return last;

@@ -18,14 +18,17 @@ Error error_of(const char* message_text);
 
 // Short texts for front ends where the message boxes' long texts do not fit:
 // what is wrong, and how to put it right.
+// The summary of 0x03 names the value width of the current length.
 const char* error_summary(Error e);
 const char* error_hint(Error e);
+// For 0x03 at a length up to 32 of a number that a length above 32 takes.
+extern const char* const wider_hint;
 
 // The settings that a front end chooses.
 struct Settings {
     Base base = Base::dec;
     Mode mode = Mode::us;
-    int length = 32;       // 1..32
+    int length = 32;       // 1..64 (the 64-bit range above 32)
     bool prefix_0x = false;  // hexadecimal results with "0x"
     bool lower = false;      // hexadecimal results in lower case
 };
@@ -34,21 +37,24 @@ struct Settings {
 struct Outcome {
     bool converted = false;
     Error error = Error::none;  // the error left standing when not converted
+    // Error 0x03 at a length up to 32, for a number that a length above 32
+    // would take.
+    bool wider_fits = false;
 };
 
 // One correction applied after a Yes: the number box before and after it.
 struct Correction {
     Error error = Error::none;  // Error::sign (Remove sign) or Error::invalid (Refine input)
-    char before[number_box_size] = {};
-    char after[number_box_size] = {};
+    char before[wide_box_size] = {};
+    char after[wide_box_size] = {};
 };
 
 // The main window in memory: the number box, the three result boxes and the
 // four labels, the questions' answer, and what the last Convert showed.
 class MemoryWindow final : public Window {
 public:
-    static constexpr int text_size = 64;  // any box text; results are at most 33 characters
-    static constexpr int max_corrections = 2 * number_box_chars + 2;
+    static constexpr int text_size = 96;  // any box text; results are at most 66 characters
+    static constexpr int max_corrections = 2 * wide_box_chars + 2;
 
     // The button pressed in every question of Convert (Yes, No or Cancel).
     Answer answer = Answer::no;
@@ -84,10 +90,10 @@ private:
 };
 
 // Makes the settings those of s: base (with its labels), mode, length and the
-// two hexadecimal options.
+// two hexadecimal options; lengths up to 64 are offered from then on.
 void apply(MemoryWindow& w, const Settings& s);
 
-// Types text into the number box (the caller keeps it to number_box_chars)
+// Types text into the number box (the caller keeps it to box_chars())
 // and runs Convert with the window's answer for every question. Before any
 // apply() it converts as the window does at start-up: decimal, unsigned.
 Outcome convert(MemoryWindow& w, const char* text);
@@ -106,13 +112,13 @@ const char* text_for(const MemoryWindow& w, Base base);
 
 // Auto-detect on text under the current base: true when the length was set
 // (then controller::len holds it), false when it was refused (decimal base,
-// or more than 32 bits; see w.refused_decimal and w.refused_too_big), and
+// or more than max_len bits; see w.refused_decimal and w.refused_too_big), and
 // the length is left as it was.
 bool auto_length(MemoryWindow& w, const char* text);
 
 // Auto-detect for a front end that confirms the length itself: the length
-// that the confirmation would show for text under the current base (1..32,
-// after the note on more than 32 bits; see w.refused_too_big), or 0 when
+// that the confirmation would show for text under the current base (1..max_len,
+// after the note on more bits; see w.refused_too_big), or 0 when
 // auto-detect refuses the decimal base. Changes no setting.
 int propose_length(MemoryWindow& w, const char* text);
 

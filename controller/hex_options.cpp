@@ -6,21 +6,22 @@ namespace controller {
 
 namespace {
 
-// A hexadecimal result has at most 8 digits, 10 characters with the prefix;
-// the read limit of 11 always takes in the whole text.
-constexpr int read_limit = 11;
-constexpr int buffer_size = 16;
+// A hexadecimal result has at most 8 digits at 32-bit values (16 at 64),
+// 10 (18) characters with the prefix; the read limit of 11 (19) always
+// takes in the whole text.
+int read_limit() { return value_bits() / 4 + 3; }
+constexpr int buffer_size = 24;
 
 }  // namespace
 
 void do_C_hex(Window& w) {
     char src[buffer_size] = {};
     char dst[buffer_size] = {};
-    w.get_text(result_box3, src, read_limit);
+    w.get_text(result_box3, src, read_limit());
     if (src[0] == '\0') return;
     dst[0] = '0';
     dst[1] = 'x';
-    for (int i = 0; i < read_limit && i + 2 < buffer_size; ++i) {
+    for (int i = 0; i < read_limit() && i + 2 < buffer_size; ++i) {
         dst[i + 2] = src[i];
         if (src[i] == '\0') break;
     }
@@ -31,7 +32,7 @@ void do_C_hex(Window& w) {
 void do_C_small(Window& w) {
     char src[buffer_size] = {};
     char dst[buffer_size] = {};
-    w.get_text(result_box3, src, read_limit);
+    w.get_text(result_box3, src, read_limit());
     if (src[0] == '\0') return;
     for (int i = 0; i < buffer_size; ++i) {
         const char c = src[i];

@@ -20,6 +20,7 @@ constexpr int default_l_hex = 8;
 int dec = 0, bin = 0, oct = 0, hex = 0;
 int us = 0, ones = 0, twos = 0;
 int len = default_len, l_oct = default_l_oct, l_hex = default_l_hex;
+int max_len = default_len;
 int C_hex = 0, C_small = 0;
 int ne = 0;
 int em = 0;
@@ -30,6 +31,7 @@ void reset_process_state() {
     len = default_len;
     l_oct = default_l_oct;
     l_hex = default_l_hex;
+    max_len = default_len;
     C_hex = C_small = 0;
     ne = 0;
     em = 0;
@@ -88,6 +90,10 @@ void update_lens(int new_len) {
     l_hex = new_len / 4 + (new_len % 4 != 0 ? 1 : 0);
     l_oct = new_len / 3 + (new_len % 3 != 0 ? 1 : 0);
 }
+
+int value_bits() { return len > 32 ? 64 : 32; }
+int box_chars() { return len > 32 ? wide_box_chars : number_box_chars; }
+int box_size() { return box_chars() + 1; }
 
 void set_base(Window& w, Base base) {
     dec = base == Base::dec;

@@ -23,9 +23,13 @@ enum Control : int {
 };
 
 // The number box is read with room for this many characters and the
-// terminator (number_box_size); anything after them is not seen.
+// terminator (number_box_size); anything after them is not seen. At lengths
+// above 32 bits (front ends that offer them) it reads wide_box_chars, room
+// for 64 binary digits with a sign and leading zeros.
 constexpr int number_box_chars = 48;
 constexpr int number_box_size = number_box_chars + 1;
+constexpr int wide_box_chars = 80;
+constexpr int wide_box_size = wide_box_chars + 1;
 
 // Menu items whose check marks the controller sets, and the Help > Error
 // messages items that select the error-information text.

@@ -50,7 +50,7 @@ TEST(Headless, AgreesWithTheTestWindow) {
         controller::Settings s;
         s.base = static_cast<Base>(pick(rng) % 4);
         s.mode = static_cast<Mode>(pick(rng) % 3);
-        s.length = 1 + pick(rng) % 32;
+        s.length = 1 + pick(rng) % 64;
         s.prefix_0x = pick(rng) % 3 == 0;
         s.lower = pick(rng) % 3 == 0;
         const Answer answer = static_cast<Answer>(1 + pick(rng) % 3);  // yes, no, cancel
@@ -149,8 +149,9 @@ TEST(Headless, AutoLengthRefusesWhatAutoDetectRefuses) {
     const Case cases[] = {
         {Base::dec, "12", false, 32},          {Base::bin, "101", true, 3},
         {Base::oct, "17777777777", true, 32},  {Base::oct, "777", true, 9},
-        {Base::hex, "0xFFF", true, 12},        {Base::hex, "123456789", false, 32},
-        {Base::bin, "", true, 1},
+        {Base::hex, "0xFFF", true, 12},        {Base::hex, "123456789", true, 36},
+        {Base::bin, "", true, 1},              {Base::oct, "1777777777777777777777", true, 64},
+        {Base::hex, "0x1234567890ABCDEF", true, 64}, {Base::hex, "1234567890ABCDEF1", false, 32},
     };
     for (const Case& c : cases) {
         controller::MemoryWindow w;
@@ -161,19 +162,19 @@ TEST(Headless, AutoLengthRefusesWhatAutoDetectRefuses) {
 }
 
 // The length offered for confirmation is the detected width clamped to
-// 1..32 (tests' model), with the note exactly when the width exceeds 32;
+// 1..64 (tests' model), with the note exactly when the width exceeds 64;
 // nothing changes until the front end sets it.
 TEST(Headless, ProposedLengthIsTheClampedDetectedWidth) {
     std::mt19937 rng(11);
     for (int i = 0; i < 4000; ++i) {
         const Base base = static_cast<Base>(i % 4);
         std::string text = random_text(rng);
-        if (i % 5 == 0) text += std::string(static_cast<std::size_t>(i % 50), '1');
+        if (i % 5 == 0) text += std::string(static_cast<std::size_t>(i % 90), '1');
         controller::reset_process_state();
         controller::MemoryWindow w;
         controller::Settings s;
         s.base = base;
-        s.length = 1 + i % 32;
+        s.length = 1 + i % 64;
         controller::apply(w, s);
         const int got = controller::propose_length(w, text.c_str());
         SCOPED_TRACE(text + " base " + std::to_string(i % 4));
@@ -185,9 +186,9 @@ TEST(Headless, ProposedLengthIsTheClampedDetectedWidth) {
             EXPECT_TRUE(w.refused_decimal);
             continue;
         }
-        const int width = expect::detected_length(static_cast<expect::Base>(base), text);
-        EXPECT_EQ(got, std::clamp(width, 1, 32));
-        EXPECT_EQ(w.refused_too_big, width > 32);
+        const int width = expect::detected_length(static_cast<expect::Base>(base), text, 64);
+        EXPECT_EQ(got, std::clamp(width, 1, 64));
+        EXPECT_EQ(w.refused_too_big, width > 64);
     }
 }
 

@@ -14,7 +14,8 @@ namespace {
 using u64 = std::uint64_t;
 using i64 = std::int64_t;
 
-constexpr std::size_t read_limit = 48;  // the number box is read 48 characters at a time
+// The number box is read 48 characters at a time, 80 at lengths above 32.
+std::size_t read_limit(int len) { return len > 32 ? 80 : 48; }
 
 bool all_of(const std::string& s, const char* allowed) {
     for (char c : s)
@@ -38,10 +39,21 @@ bool has_prefix(const std::string& s) { return s.size() >= 2 && s[0] == '0' && (
 
 std::string signed_text(i64 v) { return std::to_string(v); }
 
+// Bits of the values at a length: the 32-bit range up to 32, else 64.
+int value_bits(int len) { return len > 32 ? 64 : 32; }
+
+// A decimal text of at most 39 significant digits as an exact 128-bit value.
+unsigned __int128 parse_wide(const std::string& d) {
+    unsigned __int128 v = 0;
+    for (char c : d) v = v * 10 + static_cast<unsigned>(c - '0');
+    return v;
+}
+
 // The signed value of a typed binary text read in a complement mode: its
 // last len digits at most, the first of them the sign.
 std::string complement_of_typed_binary(const std::string& t, u64 v, int len, Mode mode) {
-    if (mode == Mode::twos && v == (u64{1} << 31)) return "-2147483648";
+    if (mode == Mode::twos && v == (u64{1} << 31) && len <= 32) return "-2147483648";
+    if (mode == Mode::twos && v == (u64{1} << 63) && len > 32) return "-9223372036854775808";
     const int width = std::min(static_cast<int>(t.size()), len);
     const u64 low = v & model::mask(width);
     return signed_text(mode == Mode::ones ? model::ones_value(low, width) : model::twos_value(low, width));
@@ -55,8 +67,8 @@ std::string complement_of_low_bits(u64 v, int len, Mode mode) {
 }  // namespace
 
 Run convert_once(const Settings& s, const std::string& box_text) {
-    std::string t = box_text.substr(0, read_limit);
-    const int len = s.len, lo = model::l_oct(len), lh = model::l_hex(len);
+    std::string t = box_text.substr(0, read_limit(s.len));
+    const int len = s.len, lo = model::l_oct(len), lh = model::l_hex(len), bits = value_bits(len);
     bool empty = t.empty(), valid = false, in_range = true, sign = !t.empty() && is_sign(t[0]);
     bool plus = false, minus = false;
     std::string digits = t;  // what is read as the number
@@ -72,19 +84,23 @@ Run convert_once(const Settings& s, const std::string& box_text) {
         valid = all_of(digits, dec_digits);
         if (valid) {
             const std::string d = strip_zeros(digits);
-            u64 limit = s.mode == Mode::us ? 4294967296u : minus && s.mode == Mode::twos ? 2147483649u : 2147483648u;
-            in_range = d.size() <= 10 && model::parse(d, 10) < limit;
+            const unsigned __int128 top = static_cast<unsigned __int128>(1) << (bits - 1);
+            const unsigned __int128 limit = s.mode == Mode::us ? 2 * top : minus && s.mode == Mode::twos ? top + 1 : top;
+            in_range = d.size() <= 21 && parse_wide(d) < limit;
         }
         break;
     }
     case Base::bin:
         valid = all_of(t, bin_digits);
-        in_range = strip_zeros(t).size() <= 32;
+        in_range = strip_zeros(t).size() <= static_cast<std::size_t>(bits);
         break;
     case Base::oct: {
         valid = all_of(t, oct_digits);
         const std::string d = strip_zeros(t);
-        in_range = d.size() < 11 || (d.size() == 11 && d[0] <= '3');
+        if (bits == 32)
+            in_range = d.size() < 11 || (d.size() == 11 && d[0] <= '3');
+        else
+            in_range = d.size() < 22 || (d.size() == 22 && d[0] <= '1');
         break;
     }
     case Base::hex:
@@ -94,7 +110,7 @@ Run convert_once(const Settings& s, const std::string& box_text) {
             if (valid && t.size() == 2) empty = true;
             if (valid && !empty) digits = t = t.substr(2);
         }
-        in_range = strip_zeros(digits).size() <= 8;
+        in_range = strip_zeros(digits).size() <= static_cast<std::size_t>(bits / 4);
         break;
     }
 
@@ -113,7 +129,7 @@ Run convert_once(const Settings& s, const std::string& box_text) {
     switch (s.base) {
     case Base::dec:
         if (s.mode == Mode::us) {
-            if (!sign && box_text.size() > read_limit) {
+            if (!sign && box_text.size() > read_limit(len)) {
                 // The unsigned read takes the whole box while the checks saw 48
                 // characters: the value is the program's choice then.
                 r.boxes = {"<any>", "<any>", "<any>"};
@@ -160,20 +176,20 @@ Outcome convert(const Settings& s, std::string box_text, const std::string& answ
         if (r.error != 2 && r.error != 4) break;
         const char a = next < answers.size() ? answers[next++] : 'N';
         if (a != 'Y') break;
-        box_text = r.error == 4 ? remove_sign(box_text) : refine(s.base, box_text);
+        box_text = r.error == 4 ? remove_sign(box_text, s.len) : refine(s.base, box_text, s.len);
     }
     o.number_box = box_text;
     return o;
 }
 
-std::string remove_sign(const std::string& box_text) {
-    const std::string t = box_text.substr(0, read_limit);
+std::string remove_sign(const std::string& box_text, int len) {
+    const std::string t = box_text.substr(0, read_limit(len));
     if (t.empty() || !is_sign(t[0])) return box_text;
     return t.size() > 1 ? t.substr(1) : "0";
 }
 
-std::string refine(Base base, const std::string& box_text) {
-    const std::string t = box_text.substr(0, read_limit);
+std::string refine(Base base, const std::string& box_text, int len) {
+    const std::string t = box_text.substr(0, read_limit(len));
     std::string keep;    // characters copied as they are
     const char* allowed = nullptr;
     switch (base) {
@@ -194,12 +210,12 @@ std::string refine(Base base, const std::string& box_text) {
     return out.empty() ? "0" : out;
 }
 
-int detected_length(Base base, const std::string& box_text) {
-    const std::string t = box_text.substr(0, read_limit);
+int detected_length(Base base, const std::string& box_text, int longest) {
+    const std::string t = box_text.substr(0, read_limit(longest));
     const int n = static_cast<int>(t.size());
     switch (base) {
     case Base::bin: return n;
-    case Base::oct: return n == 11 ? 32 : 3 * n;
+    case Base::oct: return n == 11 ? 32 : n == 22 && longest > 32 ? 64 : 3 * n;
     case Base::hex: return has_prefix(t) ? 4 * n - 8 : 4 * n;
     case Base::dec: break;
     }
@@ -242,6 +258,9 @@ std::array<std::string, 8> valid_ranges(int len) {
     if (len == 32)
         return {"4294967295", "-2147483647", "+2147483647", "-2147483648", "+2147483647",
                 std::string(32, '1'), "37777777777", "FFFFFFFF"};
+    if (len == 64)
+        return {"18446744073709551615", "-9223372036854775807", "+9223372036854775807", "-9223372036854775808",
+                "+9223372036854775807", std::string(64, '1'), "1777777777777777777777", "FFFFFFFFFFFFFFFF"};
     const i64 p = i64{1} << (len - 1);
     const u64 all = model::mask(len);
     return {std::to_string(all), signed_text(1 - p), signed_text(p - 1), signed_text(-p), signed_text(p - 1),

@@ -15,7 +15,7 @@ enum class Mode { us, ones, twos };
 struct Settings {
     Base base = Base::dec;
     Mode mode = Mode::us;
-    int len = 32;
+    int len = 32;  // 1..64: the 64-bit range above 32
     bool c_hex = false;
     bool c_small = false;
 };
@@ -39,10 +39,13 @@ struct Outcome {
 };
 Outcome convert(const Settings& s, std::string box_text, const std::string& answers);
 
-std::string remove_sign(const std::string& box_text);
-std::string refine(Base base, const std::string& box_text);
-// Auto-detect's length before clamping (bits the number box occupies).
-int detected_length(Base base, const std::string& box_text);
+// The corrections of the number box at a length (it is read wider above 32).
+std::string remove_sign(const std::string& box_text, int len = 32);
+std::string refine(Base base, const std::string& box_text, int len = 32);
+// Auto-detect's length before clamping (bits the number box occupies), where
+// the longest length offered is `longest` (32 in the window program, 64 in
+// the front ends that take 64-bit numbers).
+int detected_length(Base base, const std::string& box_text, int longest = 32);
 
 // Labels of boxes 397, 398, 399, 501 and the status line's base and mode.
 std::array<std::string, 4> labels(Base base);
@@ -54,7 +57,7 @@ int mode_command(Mode mode);
 // The message box texts of the Convert command (expected_texts.h).
 const char* error_text(int error);
 
-// The valid-range window's fields at a length: 1911, 1913, 1912, 1915,
+// The valid-range window's fields at a length (1..64): 1911, 1913, 1912, 1915,
 // 1914, 1916, 1917, 1918.
 std::array<std::string, 8> valid_ranges(int len);
 

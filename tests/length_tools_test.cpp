@@ -18,7 +18,7 @@ namespace {
 
 // Every length against the model, in the order of the window's fields.
 TEST(LengthTools, ValidRangesFollowTheModel) {
-    for (int len = 1; len <= 32; ++len) {
+    for (int len = 1; len <= 64; ++len) {
         controller::ValidRanges r{};
         controller::valid_ranges(len, model::l_oct(len), model::l_hex(len), &r);
         EXPECT_EQ(std::string(r.length), std::to_string(len));
@@ -99,12 +99,12 @@ TEST(LengthTools, AcceptedLengthOverEverythingTypable) {
     }
 }
 
-// The dialogs pass lengths of 1 to 32 only. Handed anything else, every
+// The front ends pass lengths of 1 to 64 only. Handed anything else, every
 // field stays within its bounds and shows the nearest length there is.
 TEST(LengthTools, ValidRangesOutsideTheLengths) {
     const struct { int len, l_oct, l_hex, shown; } rows[] = {
         {0, 0, 0, 1},      {-1, 0, 0, 1},    {-40, -12, -9, 1},  {INT_MIN, INT_MIN, INT_MIN, 1},
-        {33, 11, 9, 32},   {40, 14, 10, 32}, {64, 22, 16, 32},   {INT_MAX, INT_MAX, INT_MAX, 32},
+        {65, 22, 17, 64},  {80, 27, 20, 64}, {64, 40, 30, 64},   {INT_MAX, INT_MAX, INT_MAX, 64},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.len);
