@@ -21,7 +21,7 @@ constexpr int kRandomPerLength = 60;
 constexpr std::size_t kMaxText = 48;  // the number box yields at most 48 characters
 
 struct Buf {
-    char data[64] = {};
+    char data[96] = {};
     char* get() { return data; }
 };
 
@@ -383,3 +383,50 @@ TEST(EngineModel, FiltersKeepTheDigitsOfTheBase) {
 }
 
 }  // namespace
+
+// The 64-bit width of the routines that hold a value in a machine integer,
+// at lengths 33 to 64, against the model: parsers modulo 2^64, fixed-width
+// formatting, and the complements both ways, the most negative value included.
+TEST(EngineModel, SixtyFourBitValues) {
+    using engine::Bits;
+    std::mt19937_64 rng(kSeed + 64);
+    for (int round = 0; round < 2000; ++round) {
+        const std::size_t count = static_cast<std::size_t>(round) % 81;
+        std::mt19937 digits_rng(static_cast<std::uint32_t>(rng()));
+        for (const unsigned base : {2u, 8u, 10u, 16u}) {
+            const std::string t = random_digits(digits_rng, base, count);
+            const engine::Value got = base == 2    ? engine::bin_dec(t.c_str(), Bits::b64)
+                                      : base == 8  ? engine::oct_dec(t.c_str(), Bits::b64)
+                                      : base == 10 ? engine::str_int(t.c_str(), Bits::b64)
+                                                   : engine::hex_dec(t.c_str(), Bits::b64);
+            EXPECT_EQ(got, model::parse(t, base)) << t << " base " << base;
+        }
+    }
+    for (int len = 33; len <= 64; ++len) {
+        const std::uint64_t half = std::uint64_t{1} << (len - 1);
+        std::vector<std::uint64_t> patterns = {0, 1, half - 1, half, half + 1, model::mask(len), model::mask(len) - 1};
+        for (int i = 0; i < 40; ++i) patterns.push_back(rng() & model::mask(len));
+        for (const std::uint64_t p : patterns) {
+            SCOPED_TRACE(testing::Message() << p << " at length " << len);
+            Buf b, o, h;
+            EXPECT_EQ(engine::dec_bin(p, len, b.get(), Bits::b64), model::fixed(p, 2, len));
+            EXPECT_EQ(engine::dec_oct(p, l_oct(len), o.get(), Bits::b64), model::fixed(p, 8, l_oct(len)));
+            EXPECT_EQ(engine::dec_hex(p, l_hex(len), h.get(), Bits::b64), model::fixed(p, 16, l_hex(len)));
+            // Pattern to signed value, the pattern's last len digits read.
+            const std::string bin = model::fixed(p, 2, len);
+            engine::Value ones = 0, twos = 0;
+            engine::ones_comp_dec(("1" + bin).c_str(), &ones, len, Bits::b64);
+            engine::twos_comp_dec(bin.c_str(), &twos, len, Bits::b64);
+            EXPECT_EQ(static_cast<std::int64_t>(ones), model::ones_value(p, len));
+            EXPECT_EQ(static_cast<std::int64_t>(twos), model::twos_value(p, len));
+            // Signed value back to its pattern, from decimal text.
+            const std::int64_t v = model::twos_value(p, len);
+            const std::string text = v < 0 ? "-" + std::to_string(0 - static_cast<std::uint64_t>(v)) : std::to_string(v);
+            EXPECT_EQ(engine::twos_comp(text.c_str(), len, b.get(), Bits::b64), model::fixed(model::twos_pattern(v, len), 2, len));
+            if (v != model::twos_value(half, len)) {  // else outside the 1s complement range
+                EXPECT_EQ(engine::ones_comp(text.c_str(), len, o.get(), Bits::b64),
+                          model::fixed(model::ones_pattern(v, len), 2, len));
+            }
+        }
+    }
+}
