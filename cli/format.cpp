@@ -32,6 +32,7 @@ const char* hint(int error) {
         case 1: return "give a value (after 0x, too)";
         case 2: return "remove them, or let --fix refine the input";
         case 3: return "give a smaller number, or another base or mode";
+        case 5: return "use a length above 32 for 64-bit numbers, e.g. -l 64";  // 0x03 that 64 bits take
         case 4: return "let --fix remove the sign, or use -m ones or twos for decimal input";
         default: return "";
     }
@@ -75,11 +76,11 @@ private:
     std::size_t used_ = 0;
 };
 
-// The number as given, for a person: escaped, and "..." after the 48
+// The number as given, for a person: escaped, and "..." after the 80
 // characters shown of a longer one.
 void put_given(Record& r, const char* text, std::size_t length) {
-    char shown[4 * controller::number_box_chars + 8];
-    const std::size_t n = length > controller::number_box_chars ? controller::number_box_chars : length;
+    char shown[4 * controller::wide_box_chars + 8];
+    const std::size_t n = length > controller::wide_box_chars ? controller::wide_box_chars : length;
     r.put(shown, display_text(text, n, shown, sizeof shown));
     if (length > n) r.put("...");
 }
@@ -140,9 +141,23 @@ void put_json(Record& r, const char* text, std::size_t length, const char* tail 
     r.put('"');
 }
 
+// Binary and hexadecimal digits in groups of four from the right, a space
+// between groups; a "0x" prefix stays in front of the first group.
+const char* grouped(const char* text, char* out, std::size_t out_size) {
+    const std::size_t prefix = text[0] == '0' && (text[1] == 'x' || text[1] == 'X') ? 2 : 0;
+    const std::size_t digits = std::strlen(text + prefix);
+    std::size_t o = 0;
+    for (std::size_t i = 0; i < prefix + digits && o + 2 < out_size; ++i) {
+        if (i > prefix && (prefix + digits - i) % 4 == 0) out[o++] = ' ';
+        out[o++] = text[i];
+    }
+    out[o] = '\0';
+    return out;
+}
+
 void put_json_given(Record& r, const char* text, std::size_t length) {
-    if (length <= controller::number_box_chars) return put_json(r, text, length);
-    put_json(r, text, controller::number_box_chars, "...");  // the start, marked as cut
+    if (length <= controller::wide_box_chars) return put_json(r, text, length);
+    put_json(r, text, controller::wide_box_chars, "...");  // the start, marked as cut
 }
 
 }  // namespace
@@ -182,8 +197,8 @@ struct Session::Result {
     int fixes;
     struct Fix {
         int error;
-        char before[controller::number_box_chars + 1];
-        char after[controller::number_box_chars + 1];
+        char before[controller::wide_box_size];
+        char after[controller::wide_box_size];
     } fix[controller::MemoryWindow::max_corrections];
 };
 
@@ -208,26 +223,28 @@ void Session::convert_one(const char* text, std::size_t length, Mode mode, Resul
     r.error = 0;
     r.reason = r.remedy = nullptr;
     r.fixes = 0;
-    if (length > controller::number_box_chars) {
+    // Auto-length reads the number as wide as the longest length allows.
+    const int box_chars = options_.auto_length ? controller::wide_box_chars : controller::box_chars();
+    if (length > static_cast<std::size_t>(box_chars)) {
         // The number box would drop the rest without a word; we refuse.
         std::snprintf(r.reason_text, sizeof r.reason_text,
-                      "the number is longer than the %d characters the number box reads (%zu)",
-                      controller::number_box_chars, length);
+                      "the number is longer than the %d characters the number box reads (%zu)", box_chars, length);
         r.error = static_cast<int>(controller::Error::out_of_range);
         r.reason = r.reason_text;
-        r.remedy = "give at most 48 characters";
+        r.remedy = box_chars < controller::wide_box_chars ? "give at most 48 characters, or 80 with a length above 32"
+                                                         : "give at most 80 characters";
         return;
     }
-    char box[controller::number_box_chars + 1];
+    char box[controller::wide_box_size];
     for (std::size_t i = 0; i < length; ++i) box[i] = text[i] == '\0' ? nul_stand_in : text[i];
     box[length] = '\0';
 
     if (options_.auto_length) {
         if (!controller::auto_length(window_, box)) {
-            // Auto-detect refuses more than 32 bits: the number does not fit.
+            // Auto-detect refuses more than 64 bits: the number does not fit.
             std::snprintf(r.reason_text, sizeof r.reason_text,
-                          "--auto-length counts %d bits, more than 32 (every character counts)",
-                          controller::len_auto(window_));
+                          "--auto-length counts %d bits, more than %d (every character counts)",
+                          controller::len_auto(window_), controller::max_len);
             r.error = static_cast<int>(controller::Error::out_of_range);
             r.reason = r.reason_text;
             r.remedy = "give fewer digits, or a length with -l instead";
@@ -253,7 +270,7 @@ void Session::convert_one(const char* text, std::size_t length, Mode mode, Resul
     } else {
         r.error = static_cast<int>(o.error);
         r.reason = controller::error_summary(o.error);
-        r.remedy = hint(r.error);
+        r.remedy = hint(o.wider_fits ? 5 : r.error);
     }
 }
 
@@ -392,6 +409,15 @@ void Session::show(const char* text, std::size_t length, long line, const Result
             }
             break;
         case Format::text: {
+            // What the text format shows of result k under base b.
+            char group_buf[3][4][2 * controller::MemoryWindow::text_size];
+            const char* texts[3][4] = {};
+            for (int k = 0; k < count; ++k) {
+                for (int b = 0; b < 4 && rs[k].converted; ++b) {
+                    const bool groups = options_.group && (b == static_cast<int>(Base::bin) || b == static_cast<int>(Base::hex));
+                    texts[k][b] = groups ? grouped(rs[k].texts[b], group_buf[k][b], sizeof group_buf[k][b]) : rs[k].texts[b];
+                }
+            }
             bool any = false;
             for (int k = 0; k < count; ++k) any = any || rs[k].converted;
             if (!any) break;  // the reason is on standard error
@@ -405,7 +431,7 @@ void Session::show(const char* text, std::size_t length, long line, const Result
                 for (int b = 0; b < 4; ++b) {
                     o.put(base_labels[b]);
                     o.put("  ");
-                    o.put(rs[0].texts[b]);
+                    o.put(texts[0][b]);
                     o.put('\n');
                 }
                 break;
@@ -415,7 +441,7 @@ void Session::show(const char* text, std::size_t length, long line, const Result
             for (int k = 0; k < count; ++k) {
                 width[k] = std::strlen(mode_titles[static_cast<int>(rs[k].mode)]);
                 for (int b = 0; b < 4 && rs[k].converted; ++b)
-                    if (std::strlen(rs[k].texts[b]) > width[k]) width[k] = std::strlen(rs[k].texts[b]);
+                    if (std::strlen(texts[k][b]) > width[k]) width[k] = std::strlen(texts[k][b]);
             }
             o.put("     ");
             for (int k = 0; k < count; ++k) {
@@ -428,7 +454,7 @@ void Session::show(const char* text, std::size_t length, long line, const Result
                 o.put(base_labels[b]);
                 o.put("  ");
                 for (int k = 0; k < count; ++k) {
-                    const char* t = rs[k].converted ? rs[k].texts[b] : "--";
+                    const char* t = rs[k].converted ? texts[k][b] : "--";
                     o.put(t);
                     if (k + 1 < count) o.pad(std::strlen(t), width[k] + 2);
                 }
@@ -471,7 +497,7 @@ void Session::ranges() {
             case Format::text:
                 o.put(r.title);
                 o.pad(std::strlen(r.title), 21);
-                o.pad(std::strlen(r.min), 11);
+                o.pad(std::strlen(r.min), controller::len > 32 ? 20 : 11);
                 o.put(r.min);
                 o.put(" to ");
                 o.put(r.max);

@@ -38,7 +38,7 @@ private:
 
 // The bytes of a line that are kept: one more than the number box reads, so
 // that a line one character too long is still recognised as too long.
-constexpr std::size_t kept_bytes = controller::number_box_chars + 1;
+constexpr std::size_t kept_bytes = controller::wide_box_chars + 1;
 
 class Session {
 public:

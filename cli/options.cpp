@@ -17,7 +17,9 @@ namespace cli {
 
 namespace {
 
-enum LongOnly : int { opt_0x = 256, opt_lower, opt_fix, opt_all_modes, opt_ranges, opt_format, opt_version };
+enum LongOnly : int {
+    opt_0x = 256, opt_lower, opt_fix, opt_all_modes, opt_ranges, opt_format, opt_version, opt_group
+};
 
 const option long_options[] = {
     {"base", required_argument, nullptr, 'b'},
@@ -26,6 +28,7 @@ const option long_options[] = {
     {"auto-length", no_argument, nullptr, 'a'},
     {"0x", no_argument, nullptr, opt_0x},
     {"lower", no_argument, nullptr, opt_lower},
+    {"group", no_argument, nullptr, opt_group},
     {"fix", no_argument, nullptr, opt_fix},
     {"all-modes", no_argument, nullptr, opt_all_modes},
     {"ranges", no_argument, nullptr, opt_ranges},
@@ -45,14 +48,14 @@ int lookup(const char* word, const char* const* names, int count) {
     return -1;
 }
 
-// 1..32 from plain decimal digits; 0 for anything else.
+// 1..longest_length from plain decimal digits; 0 for anything else.
 int parse_length(const char* s) {
     if (*s == '\0') return 0;
     int v = 0;
     for (; *s; ++s) {
         if (*s < '0' || *s > '9') return 0;
         v = v * 10 + (*s - '0');
-        if (v > 32) return 0;
+        if (v > longest_length) return 0;
     }
     return v;
 }
@@ -131,7 +134,7 @@ bool parse_options(int argc, char** argv, Options& out, char (&message)[message_
             }
             case 'l': {
                 const int l = parse_length(optarg);
-                if (l == 0) return say(message, "length '%s' is not a number of bits from 1 to 32", optarg), false;
+                if (l == 0) return say(message, "length '%s' is not a number of bits from 1 to 64", optarg), false;
                 out.settings.length = l;
                 out.length_given = true;
                 break;
@@ -145,6 +148,7 @@ bool parse_options(int argc, char** argv, Options& out, char (&message)[message_
             case 'a': out.auto_length = true; break;
             case opt_0x: out.settings.prefix_0x = true; break;
             case opt_lower: out.settings.lower = true; break;
+            case opt_group: out.group = true; break;
             case opt_fix: out.fix = true; break;
             case opt_all_modes: out.all_modes = true; break;
             case opt_ranges: out.ranges = true; break;
@@ -198,15 +202,17 @@ const char* version_text() {
 const char* help_text() {
     return "Usage: qns [OPTION]... [NUMBER]...\n"
            "Convert each NUMBER between decimal, binary, octal and hexadecimal, unsigned or in\n"
-           "1s or 2s complement, at a length of 1 to 32 bits, as Quorvel Numeral Studio does.\n"
+           "1s or 2s complement, at a length of 1 to 64 bits, as Quorvel Numeral Studio does\n"
+           "(up to 32 bits; above 32 the 64-bit range of the base and mode applies).\n"
            "With no NUMBER, read numbers from standard input, one a line.\n"
            "\n"
            "  -b, --base=BASE      input base: dec (default), bin, oct or hex\n"
            "  -m, --mode=MODE      unsigned (default), ones or twos (1s or 2s complement)\n"
-           "  -l, --length=N       calculation length in bits, 1 to 32 (default 32)\n"
+           "  -l, --length=N       calculation length in bits, 1 to 64 (default 32)\n"
            "  -a, --auto-length    take each number's length from its digits (bin, oct, hex)\n"
            "      --0x             hexadecimal results with the prefix 0x\n"
            "      --lower          hexadecimal results in lower case\n"
+           "      --group          binary and hexadecimal digits in groups of four (text)\n"
            "      --fix            correct errors 0x02 and 0x04 (refine input, remove sign),\n"
            "                       say so on standard error, and convert\n"
            "      --all-modes      show the unsigned, 1s and 2s complement readings together\n"
@@ -222,7 +228,8 @@ const char* help_text() {
            "json: one object per line with the same facts.\n"
            "\n"
            "Errors: 0x01 empty, 0x02 invalid character, 0x03 out of range (also: longer than\n"
-           "48 characters, or too long for 32 bits with --auto-length), 0x04 signed.\n"
+           "48 characters, 80 at lengths above 32, or too long for 64 bits with\n"
+           "--auto-length), 0x04 signed.\n"
            "Exit status: 0 when every number was converted, else the error number (1 to 4)\n"
            "of the first number that was not; 64 for a usage error.\n";
 }

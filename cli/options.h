@@ -14,6 +14,9 @@ enum class Format { text, tsv, json };
 // The exit status of a usage error (BSD sysexits' EX_USAGE).
 constexpr int usage_status = 64;
 
+// Lengths from 1 to this many bits; above 32 the 64-bit range applies.
+constexpr int longest_length = 64;
+
 struct Options {
     controller::Settings settings;  // base, mode, length, --0x, --lower
     bool length_given = false;      // -l was given
@@ -22,6 +25,7 @@ struct Options {
     bool fix = false;               // --fix
     bool all_modes = false;         // --all-modes
     bool ranges = false;            // --ranges
+    bool group = false;             // --group: binary and hexadecimal digits in fours (text)
     bool help = false;              // -h
     bool version = false;           // --version
     Format format = Format::text;
