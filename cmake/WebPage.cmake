@@ -26,12 +26,20 @@ set(qns_node_path /usr/share/nodejs)
 if(DEFINED ENV{NODE_PATH} AND NOT "$ENV{NODE_PATH}" STREQUAL "")
   set(qns_node_path "/usr/share/nodejs:$ENV{NODE_PATH}")
 endif()
+# The nested tree uses the outer tree's generator. Under make, the outer make
+# must see the nested build as a recursive make, by $(MAKE) in the rule:
+# otherwise it withholds its jobserver and the nested make warns and runs
+# one job at a time. Through $(MAKE) both share the outer -j.
+if(CMAKE_GENERATOR STREQUAL "Unix Makefiles")
+  set(qns_web_build $(MAKE) -C ${qns_web_tree} qns_web_page)
+else()
+  set(qns_web_build ${CMAKE_COMMAND} --build ${qns_web_tree} --target qns_web_page)
+endif()
 add_custom_target(qns_web_page_for_release ALL
   COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=${qns_node_path}
-    ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${qns_web_tree}
+    ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${qns_web_tree} -G ${CMAKE_GENERATOR}
       -DCMAKE_TOOLCHAIN_FILE=${qns_toolchain} -DCMAKE_BUILD_TYPE=MinSizeRel -DQNS_TESTS=OFF
-  COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=${qns_node_path}
-    ${CMAKE_COMMAND} --build ${qns_web_tree} --target qns_web_page
+  COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=${qns_node_path} ${qns_web_build}
   BYPRODUCTS ${QNS_WEB_PAGE_FILE}
   COMMENT "Building numeral-studio.html with Emscripten"
   VERBATIM)
