@@ -28,7 +28,7 @@ using controller::Mode;
 using controller::Outcome;
 
 // The text the page hands over: the number box (the controller reads 48
-// characters of it) or a typed length.
+// characters of it, 80 at lengths above 32) or a typed length.
 constexpr int input_size = MemoryWindow::text_size;
 char input[input_size];
 
@@ -109,8 +109,14 @@ QNS_EXPORT int qns_setting(int which) {
 QNS_EXPORT void qns_start() {
     main_window.answer = controller::Answer::cancel;  // the page asks each question itself
     controller::init_main_window(main_window);
+    controller::apply(main_window, current_settings());  // and with it the 64-bit lengths
     last = Outcome{};
 }
+
+// The longest length the page offers, and the characters the number box
+// reads at the current length.
+QNS_EXPORT int qns_max_length() { return controller::max_len; }
+QNS_EXPORT int qns_box_chars() { return controller::box_chars(); }
 
 QNS_EXPORT void qns_set_base(int base) {
     if (base >= 0 && base <= 3) controller::set_base(main_window, static_cast<Base>(base));
@@ -120,22 +126,22 @@ QNS_EXPORT void qns_set_mode(int mode) {
     if (mode >= 0 && mode <= 2) controller::set_mode(static_cast<Mode>(mode));
 }
 
-// A standard length, or one taken from a link; the page offers only 1..32.
+// A standard length, or one taken from a link; the page offers 1..64.
 QNS_EXPORT void qns_set_length(int bits) {
-    if (bits >= 1 && bits <= 32) controller::update_lens(bits);
+    if (bits >= 1 && bits <= controller::max_len) controller::update_lens(bits);
 }
 
 // Define length: the typed text in the input buffer. Returns the length set,
 // or 0 when it is refused (the length is then unchanged).
 QNS_EXPORT int qns_define_length() {
-    const int n = controller::accepted_length(typed());
+    const int n = controller::accepted_length(typed(), controller::max_len);
     if (n != 0) controller::update_lens(n);
     return n;
 }
 
 // Auto-detect on the input buffer. Returns the length proposed for
 // confirmation, or 0 when refused (decimal base); qns_too_big() then tells
-// whether the number needs more than 32 bits (the proposal is the longest
+// whether the number needs more than 64 bits (the proposal is the longest
 // length). Nothing changes until the page confirms with qns_set_length.
 QNS_EXPORT int qns_propose_length() { return controller::propose_length(main_window, typed()); }
 QNS_EXPORT int qns_too_big() { return main_window.refused_too_big ? 1 : 0; }
@@ -170,6 +176,11 @@ QNS_EXPORT int qns_answer_yes() {
     last = controller::answer_yes(main_window, last);
     return code_of(last);
 }
+
+// After error 0x03 at a length up to 32: 1 when a length above 32 takes the
+// number (the page says how to get there).
+QNS_EXPORT int qns_wider_fits() { return last.wider_fits ? 1 : 0; }
+QNS_EXPORT const char* qns_wider_hint() { return controller::wider_hint; }
 
 // ---- The three modes side by side -------------------------------------------------
 

@@ -99,9 +99,9 @@ int main() {
         std::string model_len = std::to_string(len);
         bool model_refused = false;
         if (automatic) {
-            const int d = expect::detected_length(m.base, text);
-            model_refused = d > 32;
-            m.len = d < 1 ? 1 : d > 32 ? 32 : d;
+            const int d = expect::detected_length(m.base, text, 64);
+            model_refused = d > 64;
+            m.len = d < 1 ? 1 : d > 64 ? 64 : d;
             model_len = model_refused ? "refused" : std::to_string(m.len);
         }
         out += "\t" + model_len;
