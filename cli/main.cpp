@@ -1,6 +1,7 @@
 // qns: the command-line converter. Everything but the process itself (argv,
 // standard streams, exit status) is in the cli library.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #ifdef _WIN32
@@ -23,6 +24,45 @@ int _dowildcard = 0;
 #include "cli/format.h"
 #include "cli/options.h"
 
+namespace {
+
+// Standard error for the session while standard output works: once a write
+// to standard output has failed the run is over, and no message about a
+// number after it may follow.
+class Messages final : public cli::Sink {
+public:
+    Messages(cli::FileSink& err, const cli::FileSink& out) : err_(err), out_(out) {}
+    void write(const char* data, std::size_t n) override {
+        if (out_.error() == 0) err_.write(data, n);
+    }
+
+private:
+    cli::FileSink& err_;
+    const cli::FileSink& out_;
+};
+
+// How the run ends: what is left goes to standard output, and a failure to
+// write it (read_error: to read the input) is said in one line and ends the
+// run with io_status. A pipe whose reader has gone (qns ... | head -1) is no
+// failure: the reader has all it wanted.
+int finish(cli::FileSink& out, cli::FileSink& err, int status, int read_error = 0) {
+    out.flush();
+    char line[160] = "";
+    if (out.error() != 0 && out.error() != EPIPE)
+        std::snprintf(line, sizeof line, "qns: write error: %s\n", std::strerror(out.error()));
+    else if (read_error != 0)
+        std::snprintf(line, sizeof line, "qns: error reading standard input: %s\n", std::strerror(read_error));
+    if (line[0] != '\0') {
+        err.write(line, std::strlen(line));
+        status = cli::io_status;
+    }
+    // A message that could not be written is output lost as well.
+    if (err.error() != 0) status = cli::io_status;
+    return status;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
 #ifdef _WIN32
     // Bytes in, bytes out: CR LF is handled by the line splitter, a ^Z in a
@@ -32,28 +72,27 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
-    cli::Options options;
-    char message[cli::message_size];
-    if (!cli::parse_options(argc, argv, options, message)) {
-        std::fprintf(stderr, "qns: %s\n", message);
-        return cli::usage_status;
-    }
-    if (options.help) {
-        std::fputs(cli::help_text(), stdout);
-        return 0;
-    }
-    if (options.version) {
-        std::fputs(cli::version_text(), stdout);
-        return 0;
-    }
-
     static char out_buffer[1 << 16];
     std::setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
     cli::FileSink out(stdout), err(stderr);
-    cli::Session session(options, out, err, qns_isatty(1) != 0);
+
+    cli::Options options;
+    char message[cli::message_size];
+    if (!cli::parse_options(argc, argv, options, message)) {
+        std::fprintf(stderr, "qns: %s\nTry 'qns --help' for more information.\n", message);
+        return cli::usage_status;
+    }
+    if (options.help || options.version) {
+        const char* text = options.help ? cli::help_text() : cli::version_text();
+        out.write(text, std::strlen(text));
+        return finish(out, err, 0);
+    }
+
+    Messages messages(err, out);
+    cli::Session session(options, out, messages, qns_isatty(1) != 0);
 
     if (options.ranges) session.ranges();
-    for (int i = 0; i < options.number_count; ++i) {
+    for (int i = 0; i < options.number_count && out.error() == 0; ++i) {
         const char* n = argv[options.first_number + i];
         session.number(n, std::strlen(n), 0);
     }
@@ -64,13 +103,15 @@ int main(int argc, char** argv) {
         cli::LineSplitter lines;
         for (;;) {
             out.flush();
+            if (out.error() != 0) return finish(out, err, session.status());
             const auto n = qns_read(0, chunk, sizeof chunk);
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
+            // A line cut short by a failed read is no number: it is dropped.
+            if (n < 0) return finish(out, err, session.status(), errno);
+            if (n == 0) break;
             lines.feed(chunk, static_cast<std::size_t>(n), session);
         }
         lines.finish(session);
     }
-    out.flush();
-    return session.status();
+    return finish(out, err, session.status());
 }

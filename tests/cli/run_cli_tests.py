@@ -11,8 +11,11 @@ in-memory window and what the integer model of the tests expects.
 """
 import argparse
 import json
+import os
 import random
 import re
+import resource
+import signal
 import subprocess
 import sys
 import tempfile
@@ -108,13 +111,26 @@ EXAMPLES = [
     (["-a", "-b", "bin"], "-101", 4),
     (["-a", "-b", "oct"], "777", {"bin": "111111111", "len": 9}),
     (["-a", "-b", "oct"], "17777777777", {"len": 32}),
-    (["-a", "-b", "oct"], "177777777777", 3),
+    (["-a", "-b", "oct"], "177777777777", {"len": 36}),
+    (["-a", "-b", "oct"], "1777777777777777777777", {"len": 64, "dec": str(2 ** 64 - 1)}),
+    (["-a", "-b", "oct"], "17777777777777777777777", 3),
     (["-a", "-b", "hex"], "FF", {"bin": "11111111", "len": 8}),
     (["-a", "-b", "hex", "-m", "twos"], "0xFF", {"dec": "-1", "len": 8}),
-    (["-a", "-b", "hex"], "123456789", 3),
+    (["-a", "-b", "hex"], "123456789", {"len": 36}),
+    (["-a", "-b", "hex"], "0x" + "F" * 16, {"len": 64}),
+    (["-a", "-b", "hex"], "1" + "0" * 16, 3),
     (["-a", "-b", "hex"], "0x", 1),
     (["-a", "-b", "bin"], "", 1),
-    (["-a", "-b", "bin"], "1" * 40, 3),
+    (["-a", "-b", "bin"], "1" * 40, {"len": 40}),
+    (["-a", "-b", "bin"], "1" * 65, 3),
+    # 64 bits: the worked examples of the wider range.
+    (["-m", "twos", "-l", "64"], "-1", {"bin": "1" * 64, "oct": "1777777777777777777777", "hex": "F" * 16}),
+    (["-l", "64"], "18446744073709551615", {"bin": "1" * 64, "oct": "1777777777777777777777", "hex": "F" * 16}),
+    ([], "18446744073709551615", 3),
+    (["-m", "twos", "-l", "64", "-b", "bin"], "1" + "0" * 63, {"dec": "-9223372036854775808"}),
+    (["-m", "twos", "-l", "40", "-b", "bin"], "1" + "0" * 63, {"dec": "-9223372036854775808", "hex": "8000000000"}),
+    (["-l", "33"], "-0" if False else "4294967296", {"bin": "1" + "0" * 32, "hex": "100000000"}),
+    (["-l", "36", "-b", "hex"], "FFFFFFFFFFFFFFFF", {"dec": str(2 ** 64 - 1), "bin": "1" * 36, "oct": "777777777777"}),
 ]
 
 
@@ -187,7 +203,7 @@ def expect_ranges(lengths):
     for n in lengths:
         rc, out, err = run(["--ranges", "-l", str(n), "--format=tsv"])
         p = 1 << (n - 1)
-        plus = "+" if n == 32 else ""  # the window's own 32-bit text
+        plus = "+" if n in (32, 64) else ""  # the window's own 32-bit text, and its 64-bit counterpart
         want = [["dec", "unsigned", "0", str((1 << n) - 1)],
                 ["dec", "ones", str(1 - p) if p > 1 else "0", plus + str(p - 1)],
                 ["dec", "twos", str(-p), plus + str(p - 1)],
@@ -271,8 +287,8 @@ BAD = [
     (["-l"], b"", 64, r"^qns: option --length \(-l\) needs a value$"),
     (["--format"], b"", 64, r"^qns: option --format needs a value$"),
     (["--base"], b"", 64, r"needs a value"),
-    (["-l", "0", "5"], b"", 64, r"length '0' is not a number of bits from 1 to 32"),
-    (["-l", "33", "5"], b"", 64, r"length '33'"),
+    (["-l", "0", "5"], b"", 64, r"length '0' is not a number of bits from 1 to 64"),
+    (["-l", "65", "5"], b"", 64, r"length '65'"),
     (["--length=-1", "5"], b"", 64, r"length '-1'"),
     (["-l", "8x", "5"], b"", 64, r"length '8x'"),
     (["-l", "", "5"], b"", 64, r"length ''"),
@@ -297,8 +313,12 @@ BAD = [
     (["--", "-5"], b"", 4, r"^qns: -5: error 0x04: .*--fix"),
     (["12a", "4294967296"], b"", 2, r"error 0x02"),
     (["", "12a"], b"", 1, r"error 0x01"),
-    (["1" * 49], b"", 3, r"^qns: 1{48}\.\.\.: error 0x03: the number is longer than the 48 characters .*\(49\)"),
-    (["-b", "hex", "-a", "123456789"], b"", 3, r"error 0x03: --auto-length counts 36 bits, more than 32"),
+    (["1" * 49], b"", 3, r"^qns: 1{49}: error 0x03: the number is longer than the 48 characters .*\(49\).*80 with a length above 32"),
+    (["-l", "64", "1" * 81], b"", 3, r"^qns: 1{80}\.\.\.: error 0x03: the number is longer than the 80 characters .*\(81\)"),
+    (["-b", "hex", "-a", "1" * 17], b"", 3, r"error 0x03: --auto-length counts 68 bits, more than 64"),
+    (["18446744073709551615"], b"", 3, r"error 0x03: the number is too big for 32 bits .*; use a length above 32 for 64-bit numbers"),
+    (["-l", "64", "18446744073709551616"], b"", 3, r"error 0x03: the number is too big for 64 bits .*; give a smaller number"),
+    (["-l", "8", "4294967296x"], b"", 2, r"error 0x02: "),
     ([], b"1G\n", 2, r"^qns: line 1: 1G: error 0x02"),
     (["-b", "hex"], b"1G\n", 2, r"^qns: line 1: 1G: error 0x02"),
     ([], b"\n\n7x\n", 1, r"^qns: line 1: : error 0x01"),
@@ -318,7 +338,99 @@ def expect_bad():
         check(out == b"", "%s: standard output %r, want nothing" % (what, out[:80]))
         check(len(lines) >= 1 and re.search(message, lines[0]), "%s: message %r, want /%s/" % (what, lines, message))
         if status == 64:
-            check(len(lines) == 1, "%s: %d lines on standard error, want one" % (what, len(lines)))
+            check(lines[1:] == ["Try 'qns --help' for more information."],
+                  "%s: standard error %r, want the message and where to look" % (what, lines))
+        else:
+            check("Try 'qns --help'" not in err.decode("utf-8", "replace"), "%s: %r points to --help" % (what, lines))
+
+
+# ---- Failed reads and writes: one line, status 74, what was written stays ----------------
+FSIZE = 100000  # bytes a file may grow to in the "file size limit" row
+# Line 5000 is not a number, but its message never comes: the run ends at the
+# failed write, long before it (and in the same 64 KB of input).
+BATCH = b"".join(b"%d\n" % i if i != 5000 else b"5x\n" for i in range(1, 100001))
+# (what, arguments, where it fails, (status, standard error) natively, under Wine;
+# None where Wine cannot show it)
+IO_FAILURES = [
+    ("batch >/dev/full", ["--format=tsv"], "full",
+     (74, "qns: write error: No space left on device"), (74, "qns: write error: No space left on device")),
+    ("--help >/dev/full", ["--help"], "full",
+     (74, "qns: write error: No space left on device"), (74, "qns: write error: No space left on device")),
+    ("standard output closed", ["255"], "closed",
+     (74, "qns: write error: Bad file descriptor"), (74, "qns: write error: Bad file descriptor")),
+    # Wine's C runtime has no EISDIR.
+    ("standard input a directory", [], "directory",
+     (74, "qns: error reading standard input: Is a directory"),
+     (74, "qns: error reading standard input: Invalid argument")),
+    # Wine: a wineserver started under the limit would inherit it.
+    ("a file size limit", ["--format=tsv"], "fsize", (74, "qns: write error: File too large"), None),
+    # Natively SIGPIPE ends qns, under Wine the status so far: quietly both.
+    ("a pipe closed early", ["--format=tsv"], "pipe", (-signal.SIGPIPE, ""), (0, "")),
+]
+
+
+def limit_file_size():
+    signal.signal(signal.SIGXFSZ, signal.SIG_IGN)  # EFBIG, not a signal
+    resource.setrlimit(resource.RLIMIT_FSIZE, (FSIZE, FSIZE))
+
+
+def run_failing(args, where):
+    """Runs qns on BATCH with its output or input failing as `where` says: its
+    exit status, what stayed on standard output (a file or a pipe; nothing for
+    /dev/full and a closed one) and standard error."""
+    cmd = PREFIX + [QNS] + args
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        if where == "pipe":
+            # Endless input: qns must stop by itself once its reader has gone.
+            p = subprocess.Popen(cmd, stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=err)
+            def feed():
+                try:
+                    while True:
+                        p.stdin.write(BATCH[:BATCH.index(b"5x")])  # whether its message comes is a race
+                except OSError:
+                    pass
+            threading.Thread(target=feed, daemon=True).start()
+            kept = p.stdout.readline()
+            p.stdout.close()
+            try:
+                rc = p.wait(120)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                rc = "still running after its reader left"
+        else:
+            # Input from a file, not a pipe: a wineserver may hold the pipe
+            # open, and qns 255 reads none of it.
+            with tempfile.TemporaryFile() as batch, open("/dev/full", "wb") as full:
+                batch.write(BATCH)
+                batch.seek(0)
+                directory = os.open("/", os.O_RDONLY)
+                p = subprocess.run(cmd, stdin=directory if where == "directory" else batch,
+                                   stdout={"full": full, "closed": None}.get(where, out), stderr=err,
+                                   preexec_fn={"closed": lambda: os.close(1), "fsize": limit_file_size}.get(where))
+                os.close(directory)
+            rc = p.returncode
+            out.seek(0)
+            kept = out.read()
+        err.seek(0)
+        return rc, kept, err.read()
+
+
+def expect_io_failures():
+    full_tsv = run(["--format=tsv"], BATCH)[1]
+    for what, args, where, native, wine in IO_FAILURES:
+        want = wine if PREFIX else native
+        if want is None:
+            continue
+        rc, kept, err = run_failing(args, where)
+        status, message = want
+        check(rc == status, "qns %s, %s: status %r, want %d" % (" ".join(args), what, rc, status))
+        check(err.decode("utf-8", "replace").splitlines() == ([message] if message else []),
+              "qns %s, %s: standard error %r, want %r" % (" ".join(args), what, err[:300], message))
+        # What was written before the failure stays, and nothing else.
+        want_kept = {"fsize": full_tsv[:FSIZE], "pipe": full_tsv.split(b"\n")[0] + b"\n", "directory": b""}
+        if where in want_kept:
+            check(kept == want_kept[where], "qns %s, %s: output kept %r..., want %r..." %
+                  (" ".join(args), what, (kept or b"")[-80:], want_kept[where][-80:]))
 
 
 # ---- Standard input: batches ----------------------------------------------------------
@@ -346,15 +458,18 @@ def expect_batches():
     check(out.decode().splitlines() == ["1\\02\t12\t00000000000000000000000000001100\t00000000014\t0000000C",
                                         "\\xFF7\t7\t00000000000000000000000000000111\t00000000007\t00000007"] and rc == 0,
           "--fix on NUL and high bytes: %r %d" % (out, rc))
-    # 48 characters are read, 49 are refused; a line of a megabyte too,
-    # and the lines after it are still read.
+    # 48 characters are read, 49 are refused (80 and 81 above 32 bits); a
+    # line of a megabyte too, and the lines after it are still read.
     big = b"1" * (1 << 20)
-    rc, out, err = run(["--format=tsv"], b"0" * 47 + b"7\n" + b"0" * 48 + b"7\n" + big + b"\n7\n")
-    lines = out.decode().splitlines()
-    check(len(lines) == 4 and lines[0].startswith(("0" * 47 + "7\t") * 2) and
-          lines[1] == "0" * 48 + "...\terror\t0x03" and lines[2] == "1" * 48 + "...\terror\t0x03" and
-          lines[3].startswith("7\t7\t") and rc == 3, "long lines: %r %d" % ([l[:60] for l in lines], rc))
-    check(b"(1048576)" in err, "the megabyte line's message: %r" % err[-300:])
+    for length, read in ((32, 48), (64, 80)):
+        rc, out, err = run(["--format=tsv", "-l", str(length)],
+                           b"0" * (read - 1) + b"7\n" + b"0" * read + b"7\n" + big + b"\n7\n")
+        lines = out.decode().splitlines()
+        check(len(lines) == 4 and lines[0].startswith(("0" * (read - 1) + "7\t") * 2) and
+              lines[1].startswith("0" * min(read, 80)) and lines[1].endswith("\terror\t0x03") and
+              lines[2] == "1" * 80 + "...\terror\t0x03" and lines[3].startswith("7\t7\t") and rc == 3,
+              "long lines at %d: %r %d" % (length, [l[:60] for l in lines], rc))
+        check(b"(1048576)" in err and (b"(%d)" % (read + 1)) in err, "the long lines' messages: %r" % err[-300:])
 
 
 def expect_streaming():
@@ -380,14 +495,14 @@ def expect_streaming():
 PIECES = list("0123456789abcdefABCDEFxX+-.,G z") + ["0x", "0X", "--", "\x98", "\xc3\xa9", "\xe2\x82", "\xf0\x9f\x98\x80", "\t", "\\"]
 
 
-def random_text(rng):
+def random_text(rng, read=48):
     t = b""
-    for _ in range(rng.choice([0, 1, 2, 3, 5, 8, 11, 16, 24, 32, 33, 40, 48])):
+    for _ in range(rng.choice([0, 1, 2, 3, 5, 8, 11, 16, 22, 24, 32, 33, 40, 48, 64, 80])):
         p = rng.choice(PIECES) if rng.random() < 0.3 else rng.choice("0123456789ABCDEF01")
         t += p.encode("latin-1")
     if rng.random() < 0.2:
         t = rng.choice([b"-", b"+", b"0x", b"-0x", b"--"]) + t
-    return t[:48]
+    return t[:read]
 
 
 def expect_differential(reference, seed, groups, per_group):
@@ -398,9 +513,10 @@ def expect_differential(reference, seed, groups, per_group):
         mode = g // 4 % 3
         fix = g // 12 % 2
         auto = 1 if base != 0 and rng.random() < 0.25 else 0
-        length = rng.choice([1, 2, 3, 4, 5, 7, 8, 9, 12, 15, 16, 17, 24, 30, 31, 32]) if not auto else 32
+        length = rng.choice([1, 2, 3, 4, 5, 7, 8, 9, 12, 15, 16, 17, 24, 30, 31, 32, 33, 40, 48, 63, 64]) if not auto else 32
         c_hex, lower = rng.random() < 0.3, rng.random() < 0.3
-        texts = [random_text(rng) for _ in range(per_group)]
+        # The number box reads 48 characters, 80 above 32 bits and for -a.
+        texts = [random_text(rng, 80 if auto or length > 32 else 48) for _ in range(per_group)]
         texts = [t for t in texts if b"\n" not in t and not t.endswith(b"\r")]
         plan.append((base, mode, fix, auto, length, c_hex, lower, texts))
     # One run of the reference for every group.
@@ -487,7 +603,7 @@ def main():
     a = ap.parse_args()
     QNS, PREFIX = a.qns, [a.emulator] if a.emulator else []
     for part in (expect_examples, lambda: expect_plain_options(a.version), expect_bad, expect_batches,
-                 expect_streaming, expect_all_modes, lambda: expect_ranges([1, 8, 17, 32]),
+                 expect_streaming, expect_io_failures, expect_all_modes, lambda: expect_ranges([1, 8, 17, 32, 33, 63, 64]),
                  lambda: expect_differential(a.reference, a.seed, 24, 250)):
         part()
     for f in failures[:60]:
