@@ -8,7 +8,6 @@
   const BASES = ['dec', 'bin', 'oct', 'hex'];
   const MODES = ['us', 'ones', 'twos'];
   const MODE_STATUS = ['unsigned', '1s comp', '2s comp'];
-  const BASE_NAME = { Dec: 'decimal', Bin: 'binary', Oct: 'octal', Hex: 'hexadecimal' };
   const QUESTION = {
     2: 'Remove the characters that do not belong to the base and convert again?',
     4: 'Remove the sign and convert again?',
@@ -17,25 +16,9 @@
   let M = null;  // the module, once it is ready
   let busy = false;  // a Convert is waiting for an answer
 
-  // ---- Texts across the boundary: one byte per character ----------------------
-  function put(text) {
-    const at = M._qns_input();
-    const room = M._qns_input_size() - 1;
-    const heap = M.HEAPU8;
-    let i = 0;
-    for (const ch of text) {
-      if (i >= room) break;
-      const c = ch.codePointAt(0);
-      heap[at + i++] = c > 0 && c < 256 ? c : 63;  // "?" as the platform shows what it cannot hold
-    }
-    heap[at + i] = 0;
-  }
-  function text(at) {
-    const heap = M.HEAPU8;
-    let s = '';
-    while (heap[at]) s += String.fromCharCode(heap[at++]);
-    return s;
-  }
+  // Texts across the boundary: the helpers in boundary.js, shared with the tests.
+  const put = (t) => QnsText.put(M, t);
+  const text = (at) => QnsText.text(M, at);
   const box = (i) => text(M._qns_box(i));
   const setting = (i) => M._qns_setting(i);
   const cap = (s) => s.charAt(0).toUpperCase() + s.slice(1);
@@ -44,14 +27,9 @@
 
   // ---- Showing the module's state ---------------------------------------------
   function showBoxes() {
+    // The labels name the boxes and copy buttons too (see the page's markup).
     for (let i = 0; i < 4; ++i) $('label-' + i).textContent = box(4 + i);
-    for (let i = 1; i <= 3; ++i) {
-      const label = box(4 + i);
-      $('r' + i).value = box(i);
-      $('r' + i).setAttribute('aria-label', BASE_NAME[label] + ' result');
-      document.querySelector('.copy[data-box="' + i + '"]').setAttribute('aria-label', 'Copy ' + BASE_NAME[label] + ' result');
-    }
-    $('number').setAttribute('aria-label', BASE_NAME[box(4)] + ' number');
+    for (let i = 1; i <= 3; ++i) $('r' + i).value = box(i);
   }
 
   function showSettings() {
@@ -209,7 +187,6 @@
       if (e) {
         const dd = document.createElement('dd');
         dd.className = 'error';
-        dd.style.gridColumn = '1 / -1';
         dd.textContent = errorName(e) + ': ' + text(M._qns_error_summary(e));
         dl.append(dd);
       }

@@ -3,7 +3,7 @@
 // checked against the tests' integer model (model.js) on many thousands of
 // seeded cases.
 //
-// Usage: node module_test.js path/to/numeral-studio-engine.js
+// Usage: node module_test.js path/to/numeral-studio-engine.js path/to/boundary.js
 'use strict';
 const path = require('path');
 const model = require('./model.js');
@@ -23,18 +23,10 @@ async function main() {
   const QnsModule = require(path.resolve(process.argv[2]));
   const M = await QnsModule().ready;
 
-  // The page's own way across the boundary: one byte per character.
-  const put = (t) => {
-    const at = M._qns_input(), room = M._qns_input_size() - 1;
-    let i = 0;
-    for (const ch of t) {
-      if (i >= room) break;
-      const c = ch.codePointAt(0);
-      M.HEAPU8[at + i++] = c > 0 && c < 256 ? c : 63;
-    }
-    M.HEAPU8[at + i] = 0;
-  };
-  const text = (at) => { let s = ''; while (M.HEAPU8[at]) s += String.fromCharCode(M.HEAPU8[at++]); return s; };
+  // The page's own helpers across the boundary: one byte per character.
+  const QnsText = require(path.resolve(process.argv[3]));
+  const put = (t) => QnsText.put(M, t);
+  const text = (at) => QnsText.text(M, at);
   const box = (i) => text(M._qns_box(i));
   const results = () => [box(1), box(2), box(3)];
   const settingsNow = () => ({
@@ -48,6 +40,14 @@ async function main() {
     if ((M._qns_setting(5) === 1) !== s.prefix) M._qns_toggle_prefix();
     if ((M._qns_setting(6) === 1) !== s.lower) M._qns_toggle_lower();
   };
+
+  // ---- The helpers: what the input buffer holds of a typed text ---------------
+  const room = M._qns_input_size() - 1;
+  for (const [typed, held] of [['', ''], ['-12a', '-12a'], ['\u00e9\u00ff', '\u00e9\u00ff'], ['1\u20ac2', '1?2'],
+    ['\u{1F600}1', '?1'], ['1\u00002', '1?2'], ['7'.repeat(room + 5), '7'.repeat(room)]]) {
+    put(typed);
+    check(text(M._qns_input()) === held, 'put ' + JSON.stringify(typed) + ' held ' + JSON.stringify(text(M._qns_input())));
+  }
 
   M._qns_start();
   // ---- The start: the window program's first look --------------------------

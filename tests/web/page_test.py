@@ -5,6 +5,8 @@ checked against the tests' integer model (model.js, run by Node.js).
 Usage: python3 page_test.py path/to/numeral-studio.html
 """
 
+import base64
+import hashlib
 import json
 import os
 import pathlib
@@ -401,7 +403,7 @@ class PageTest(unittest.TestCase):
         for _ in range(40):
             self.d.switch_to.active_element.send_keys(Keys.TAB)
             seen.append(self.js("const e = document.activeElement; return e.id || e.dataset.len || e.dataset.box || e.tagName"))
-        for control in ["number", "convert", "base", "mode", "r1", "1", "r2", "2", "r3", "3", "4", "8", "16", "24", "32",
+        for control in ["number", "convert", "base", "mode", "r1", "copy-1", "r2", "copy-2", "r3", "copy-3", "4", "8", "16", "24", "32",
                         "length", "set-length", "auto-detect", "refine", "remove-sign", "prefix", "lower", "refresh",
                         "reload", "refresh-reload", "side"]:
             self.assertIn(control, seen)
@@ -424,27 +426,35 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.boxes()[0], "00000000000000000000000000001100")
         self.assertEqual(self.js("return document.activeElement.id"), "number")  # focus returns where it was
 
-    def test_screen_reader_names_and_live_region(self):
+    def test_names_hold_the_visible_labels_and_results_are_spoken(self):
+        # Each control's accessible name holds the text its user sees on it,
+        # so that "click Dec" or "click Copy" by voice reaches it; in every
+        # base, as the labels follow the base.
+        shown = """
+            const seen = (root, control) => {  // text on screen: not hidden, not a 1-pixel screen-reader text
+              let s = '';
+              const walk = document.createTreeWalker(root, NodeFilter.SHOW_TEXT);
+              for (let n; (n = walk.nextNode());) {
+                const e = n.parentElement, r = e.getBoundingClientRect();
+                if (!control.contains(e) || control === root)
+                  if (e.checkVisibility() && r.width > 1 && r.height > 1) s += n.data;
+              }
+              return s.replace(/\\s+/g, ' ').trim();
+            };
+            return [...document.querySelectorAll('input, select, button, summary')].filter((c) => c.checkVisibility())
+              .map((c) => [c, c.matches('input, select') ? [...c.labels].map((l) => seen(l, c)).join(' ') : seen(c, c)]);"""
         self.load()
-        tree = self.d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-        roles = {"button", "textbox", "combobox", "checkbox", "ComboBoxSelect"}
-        unnamed = []
-        count = 0
-        for node in tree:
-            role = node.get("role", {}).get("value")
-            if role in roles and not node.get("ignored"):
-                count += 1
-                if not node.get("name", {}).get("value", "").strip():
-                    unnamed.append(role)
-        self.assertGreater(count, 20)
-        self.assertEqual(unnamed, [])
-        names = self.js("return ['number','r1','r2','r3'].map(i => document.getElementById(i).getAttribute('aria-label'))")
-        self.assertEqual(names, ["decimal number", "binary result", "octal result", "hexadecimal result"])
+        for base in ["dec", "hex"]:
+            self.choose(base)
+            controls = self.js(shown)
+            self.assertGreater(len(controls), 25)
+            wrong = [(c.get_attribute("id") or c.text, label, c.accessible_name) for c, label in controls
+                     if not label or label not in c.accessible_name]
+            self.assertEqual(wrong, [], base)
+        self.assertEqual(self.el("number").accessible_name, "Hex number")
         self.assertEqual(self.el("message").get_attribute("aria-live"), "polite")
-        self.choose("hex")
         self.type_number("FF")
         self.assertEqual(self.message(), "Dec 255, Bin 00000000000000000000000011111111, Oct 00000000377")
-        self.assertEqual(self.el("r1").get_attribute("aria-label"), "decimal result")
 
     def test_phone_and_desktop_layout_in_light_and_dark(self):
         try:
@@ -477,6 +487,27 @@ class PageTest(unittest.TestCase):
                     self.assertGreater(contrast, 7, colours)
         finally:
             B.viewport(1280, 900, False)
+
+    # ---- The page's security policy -------------------------------------------------------------
+    def test_policy_allows_the_page_own_parts_only(self):
+        # The policy lists the hash of each inline script and style and
+        # nothing else inline; the page runs under it without one complaint,
+        # the question and the side by side view's error row included.
+        B.console()  # what earlier pages said
+        self.load("#len=8&side=1&n=12x")
+        self.answer("no")
+        self.assertEqual(len(self.d.find_elements(By.CSS_SELECTOR, ".mode-card dd.error")), 3)
+        policy = self.js("return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
+        directives = {d.split()[0]: d.split()[1:] for d in policy.split(";") if d.strip()}
+        parts = self.js("return ['script', 'style'].map((t) => [...document.querySelectorAll(t)].map((e) => e.textContent))")
+        sha = ["'sha256-" + base64.b64encode(hashlib.sha256(p.encode()).digest()).decode() + "'" for p in parts[0] + parts[1]]
+        self.assertEqual(sorted(directives["script-src"]), sorted(sha[:len(parts[0])] + ["'wasm-unsafe-eval'"]))
+        self.assertEqual(directives["style-src"], sha[len(parts[0]):])
+        self.assertNotIn("unsafe-inline", policy)
+        inline = self.js("""return [...document.querySelectorAll('*')].flatMap((e) => [...e.attributes]
+            .filter((a) => a.name === 'style' || a.name.startsWith('on')).map((a) => e.tagName + ' ' + a.name))""")
+        self.assertEqual(inline, [])
+        self.assertEqual([e["message"] for e in B.console() if e["level"] in ("SEVERE", "WARNING")], [])
 
     # ---- No network, from file:// --------------------------------------------------------------
     def test_no_request_beyond_the_file_itself(self):
