@@ -276,12 +276,12 @@ unsigned typed_length(const std::string& typed) {
     return v > 0xFFFFFFFFu ? 0 : static_cast<unsigned>(v);
 }
 
-int accepted_length(const std::string& typed) {
+int accepted_length(const std::string& typed, int longest) {
     const std::size_t first = typed.find_first_not_of(" \t");
     if (first == std::string::npos) return 0;
     const std::size_t last = typed.find_last_not_of(" \t");
     const unsigned v = typed_length(typed.substr(first, last - first + 1));
-    return v >= 1 && v <= 32 ? static_cast<int>(v) : 0;
+    return v >= 1 && v <= static_cast<unsigned>(longest) ? static_cast<int>(v) : 0;
 }
 
 }  // namespace expect

@@ -65,7 +65,8 @@ std::array<std::string, 8> valid_ranges(int len);
 // text does not read as one. Accepted lengths are 1 to 32.
 unsigned typed_length(const std::string& typed);
 // What Define length takes from the text a user typed or pasted: that
-// number, with blanks (spaces, tabs) around it allowed; 1 to 32, else 0.
-int accepted_length(const std::string& typed);
+// number, with blanks (spaces, tabs) around it allowed; 1 to 32 (to
+// `longest` in the front ends that offer more), else 0.
+int accepted_length(const std::string& typed, int longest = 32);
 
 }  // namespace expect

@@ -128,8 +128,8 @@ EXAMPLES = [
     (["-l", "64"], "18446744073709551615", {"bin": "1" * 64, "oct": "1777777777777777777777", "hex": "F" * 16}),
     ([], "18446744073709551615", 3),
     (["-m", "twos", "-l", "64", "-b", "bin"], "1" + "0" * 63, {"dec": "-9223372036854775808"}),
-    (["-m", "twos", "-l", "40", "-b", "bin"], "1" + "0" * 63, {"dec": "-9223372036854775808", "hex": "8000000000"}),
-    (["-l", "33"], "-0" if False else "4294967296", {"bin": "1" + "0" * 32, "hex": "100000000"}),
+    (["-m", "twos", "-l", "40", "-b", "bin"], "1" + "0" * 63, {"dec": "-9223372036854775808", "hex": "0000000000"}),
+    (["-l", "33"], "4294967296", {"bin": "1" + "0" * 32, "hex": "100000000"}),
     (["-l", "36", "-b", "hex"], "FFFFFFFFFFFFFFFF", {"dec": str(2 ** 64 - 1), "bin": "1" * 36, "oct": "777777777777"}),
 ]
 
@@ -519,6 +519,28 @@ def expect_differential(reference, seed, groups, per_group):
         texts = [random_text(rng, 80 if auto or length > 32 else 48) for _ in range(per_group)]
         texts = [t for t in texts if b"\n" not in t and not t.endswith(b"\r")]
         plan.append((base, mode, fix, auto, length, c_hex, lower, texts))
+    run_plan(reference, plan)
+
+
+# The edges of the 64-bit range: each limit and one past it, in every base and
+# mode, at 33, 63 and 64 bits; the expected facts come from the reference.
+EDGES = {
+    "dec": ["18446744073709551615", "18446744073709551616", "9223372036854775807", "9223372036854775808",
+            "9223372036854775809", "-9223372036854775807", "-9223372036854775808", "-9223372036854775809",
+            "+9223372036854775807", "+9223372036854775808", "-0", "0" * 60 + "18446744073709551615"],
+    "bin": ["1" * 64, "1" + "0" * 64, "1" + "0" * 63, "0" * 16 + "1" * 64, "0" * 15 + "1" * 65, "1" * 63],
+    "oct": ["1777777777777777777777", "2000000000000000000000", "1000000000000000000000", "777777777777777777777"],
+    "hex": ["F" * 16, "1" + "0" * 16, "8" + "0" * 15, "7" + "F" * 15, "0x" + "f" * 16, "0x1" + "0" * 16],
+}
+
+
+def expect_edges(reference):
+    plan = [(base, mode, 0, 0, length, False, False, [t.encode() for t in EDGES[BASES[base]]])
+            for base in range(4) for mode in range(3) for length in (33, 63, 64)]
+    run_plan(reference, plan)
+
+
+def run_plan(reference, plan):
     # One run of the reference for every group.
     ref_in = "".join("%d %d %d %d %d %s\n" % (base, mode, length, fix, auto, t.hex() or "-")
                      for base, mode, fix, auto, length, _, _, texts in plan for t in texts)
@@ -604,7 +626,7 @@ def main():
     QNS, PREFIX = a.qns, [a.emulator] if a.emulator else []
     for part in (expect_examples, lambda: expect_plain_options(a.version), expect_bad, expect_batches,
                  expect_streaming, expect_io_failures, expect_all_modes, lambda: expect_ranges([1, 8, 17, 32, 33, 63, 64]),
-                 lambda: expect_differential(a.reference, a.seed, 24, 250)):
+                 lambda: expect_differential(a.reference, a.seed, 24, 250), lambda: expect_edges(a.reference)):
         part()
     for f in failures[:60]:
         print("FAIL:", f)

@@ -77,7 +77,7 @@ void run(const std::uint8_t* data, std::size_t size) {
         FUZZ_CHECK(message[0] != '\0', "usage error without a complaint");
         return;
     }
-    FUZZ_CHECK(options.settings.length >= 1 && options.settings.length <= 32, "length %d accepted",
+    FUZZ_CHECK(options.settings.length >= 1 && options.settings.length <= 64, "length %d accepted",
                options.settings.length);
     if (options.help || options.version || options.ranges) return;
 

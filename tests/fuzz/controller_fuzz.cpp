@@ -45,17 +45,18 @@ int error_of(const std::string& text) {
 char letter(Answer a) { return a == Answer::yes ? 'Y' : a == Answer::no ? 'N' : 'C'; }
 Answer answer_of(unsigned v) { return v == 0 ? Answer::yes : v == 1 ? Answer::no : Answer::cancel; }
 
-// A number of the base from 32 bits of the input: the fuzzer reaches
-// conversions at once rather than by chance.
-std::string number(Base base, Mode mode, std::uint32_t v, bool sign) {
+// A number of the base from 32 or 64 bits of the input (as the length's
+// values hold): the fuzzer reaches conversions at once rather than by chance.
+std::string number(Base base, Mode mode, std::uint64_t v, bool sign, int bits) {
+    if (bits == 32) v &= 0xFFFFFFFFu;
     switch (base) {
-        case Base::bin: return model::fixed(v, 2, 32).substr(static_cast<std::size_t>(__builtin_clz(v | 1)));
-        case Base::oct: return std::to_string(v % 8) + model::fixed(v / 8, 8, 10);
-        case Base::hex: return (sign ? "0x" : "") + model::fixed(v, 16, 8);
+        case Base::bin: return model::fixed(v, 2, 64).substr(static_cast<std::size_t>(__builtin_clzll(v | 1)));
+        case Base::oct: return std::to_string(v % 8) + model::fixed(v / 8, 8, bits == 32 ? 10 : 21);
+        case Base::hex: return (sign ? "0x" : "") + model::fixed(v, 16, bits / 4);
         case Base::dec: break;
     }
     if (mode == Mode::us) return std::to_string(v);
-    return (sign ? "-" : "+") + std::to_string(v & 0x7FFFFFFFu);
+    return (sign ? "-" : "+") + std::to_string(v & (model::mask(bits) >> 1));
 }
 
 class Session {
@@ -75,7 +76,12 @@ public:
             const std::uint8_t op = in.byte();
             switch (op % 16) {
                 case 0: type(in.bytes(in.byte() % 64)); break;
-                case 1: type(number(s_.base, s_.mode, in.u32(), in.byte() & 1)); break;
+                case 1: {
+                    const std::uint64_t low = in.u32();
+                    type(number(s_.base, s_.mode, low | std::uint64_t{in.u32()} << 32, in.byte() & 1,
+                                s_.len > 32 ? 64 : 32));
+                    break;
+                }
                 case 2:
                     s_.base = static_cast<Base>(in.byte() % 4);
                     controller::set_base(w_, static_cast<controller::Base>(s_.base));
@@ -85,7 +91,9 @@ public:
                     controller::set_mode(static_cast<controller::Mode>(s_.mode));
                     break;
                 case 4:
-                    s_.len = in.byte() % 32 + 1;
+                    // Lengths above 32 as the front ends that offer them set them.
+                    s_.len = in.byte() % 64 + 1;
+                    if (s_.len > 32) longest_ = controller::max_len = 64;
                     controller::update_lens(s_.len);
                     break;
                 case 5:
@@ -112,11 +120,11 @@ public:
                     controller::refresh_and_reload(w_);
                     break;
                 case 10:
-                    number_ = expect::remove_sign(number_);
+                    number_ = expect::remove_sign(number_, s_.len);
                     controller::remove_sign(w_);
                     break;
                 case 11:
-                    number_ = expect::refine(s_.base, number_);
+                    number_ = expect::refine(s_.base, number_, s_.len);
                     controller::refine(w_);
                     break;
                 case 12: auto_detect(in.byte() & 1); break;
@@ -190,9 +198,9 @@ private:
             FUZZ_CHECK(w_.messages.size() == 1 && w_.confirm_shown.empty(), "auto-detect in decimal");
             return;
         }
-        const int detected = expect::detected_length(s_.base, number_);
-        const int shown = std::clamp(detected, 1, 32);
-        FUZZ_CHECK(w_.messages.size() == (detected > 32 ? 1u : 0u), "auto-detect of %s: %zu notes", show(number_).c_str(),
+        const int detected = expect::detected_length(s_.base, number_, longest_);
+        const int shown = std::clamp(detected, 1, longest_);
+        FUZZ_CHECK(w_.messages.size() == (detected > longest_ ? 1u : 0u), "auto-detect of %s: %zu notes", show(number_).c_str(),
                    w_.messages.size());
         FUZZ_CHECK(w_.confirm_shown == std::vector<int>{shown}, "auto-detect of %s proposed %d, not %d",
                    show(number_).c_str(), w_.confirm_shown.empty() ? -1 : w_.confirm_shown[0], shown);
@@ -210,8 +218,9 @@ private:
         hs.prefix_0x = s_.c_hex;
         hs.lower = s_.c_small;
         controller::apply(m, hs);
+        longest_ = 64;  // as apply() offers from then on
         m.answer = answer_of(how % 3);
-        const std::string text = number_.substr(0, controller::number_box_chars);
+        const std::string text = number_.substr(0, static_cast<std::size_t>(controller::box_chars()));
         const std::string where = "headless Convert of " + show(text) + " answered " + letter(m.answer);
 
         controller::Outcome o = controller::convert(m, text.c_str());
@@ -227,9 +236,9 @@ private:
             // stay as they are (check() looks after the command).
             const int proposed = controller::propose_length(m, text.c_str());
             const bool decimal = s_.base == Base::dec;
-            const int width = decimal ? 0 : expect::detected_length(s_.base, text);
-            FUZZ_CHECK(proposed == (decimal ? 0 : std::clamp(width, 1, 32)) && m.refused_decimal == decimal &&
-                           m.refused_too_big == (width > 32),
+            const int width = decimal ? 0 : expect::detected_length(s_.base, text, longest_);
+            FUZZ_CHECK(proposed == (decimal ? 0 : std::clamp(width, 1, longest_)) && m.refused_decimal == decimal &&
+                           m.refused_too_big == (width > longest_),
                        "propose_length of %s gave %d", show(text).c_str(), proposed);
         }
     }
@@ -281,6 +290,7 @@ private:
 
     fake::Window w_;
     expect::Settings s_;  // what the model says the settings are
+    int longest_ = 32;    // the longest length offered: 32 until a front end offers 64
     std::string number_;
     Boxes results_;
 };

@@ -82,18 +82,19 @@ i128 twos_value(u128 p, int bits) {
 }
 int low32(i128 v) { return static_cast<int>(static_cast<std::uint32_t>(static_cast<u128>(v))); }
 
-// The 32-bit value of a text read by weights of a base from the right,
-// by Horner's rule; `digit` gives each character's value.
+// The 64-bit value of a text read by weights of a base from the right,
+// by Horner's rule; `digit` gives each character's value. Its low 32 bits
+// are the 32-bit value.
 template <typename Digit>
-std::uint32_t horner(const std::string& t, unsigned base, Digit digit) {
+std::uint64_t horner(const std::string& t, unsigned base, Digit digit) {
     std::uint64_t v = 0;
     for (char c : t) v = v * base + static_cast<std::uint64_t>(static_cast<std::int64_t>(digit(c)));
-    return static_cast<std::uint32_t>(v);
+    return v;
 }
-std::uint32_t str_int_model(const std::string& t) {
+std::uint64_t str_int_model(const std::string& t) {
     return horner(t, 10, [](char c) { return static_cast<signed char>(c) - 48; });
 }
-std::uint32_t value_of(const std::string& t, unsigned base) {
+std::uint64_t value_of(const std::string& t, unsigned base) {
     return horner(t, base, [&](char c) {
         const std::size_t k = hex_digits.find(c);
         const unsigned v = k == std::string::npos ? 0u : k < 16 ? static_cast<unsigned>(k) : static_cast<unsigned>(k - 6);
@@ -148,7 +149,9 @@ void signs_and_decimal(const std::string& a, const std::string& b) {
                show(a).c_str());
 
     FUZZ_CHECK(engine::is_valid_dec(ta.get()) == (only(a, dec_digits) ? 1 : 0), "is_valid_dec %s", show(a).c_str());
-    FUZZ_CHECK(static_cast<std::uint32_t>(engine::str_int(ta.get())) == str_int_model(a), "str_int %s",
+    FUZZ_CHECK(static_cast<std::uint32_t>(engine::str_int(ta.get())) == static_cast<std::uint32_t>(str_int_model(a)),
+               "str_int %s", show(a).c_str());
+    FUZZ_CHECK(engine::str_int(ta.get(), engine::Bits::b64) == str_int_model(a), "str_int %s at 64 bits",
                show(a).c_str());
 
     const Text tb(b);
@@ -215,10 +218,18 @@ void validators_and_values(const std::string& a) {
 
     // A character that is not a digit of the base adds nothing but keeps its
     // place; the value is the whole text's modulo 2^32.
-    const struct { const char* name; int (*f)(const char*, int*); unsigned base; } rows[] = {
-        {"bin_dec", engine::bin_dec, 2}, {"oct_dec", engine::oct_dec, 8}, {"hex_dec", engine::hex_dec, 16}};
+    const struct {
+        const char* name;
+        int (*f)(const char*, int*);
+        engine::Value (*wide)(const char*, engine::Bits);
+        unsigned base;
+    } rows[] = {{"bin_dec", engine::bin_dec, engine::bin_dec, 2},
+                {"oct_dec", engine::oct_dec, engine::oct_dec, 8},
+                {"hex_dec", engine::hex_dec, engine::hex_dec, 16}};
     for (const auto& r : rows) {
-        const std::uint32_t want = value_of(a, r.base);
+        FUZZ_CHECK(r.wide(ta.get(), engine::Bits::b64) == value_of(a, r.base), "%s(%s) at 64 bits", r.name,
+                   show(a).c_str());
+        const auto want = static_cast<std::uint32_t>(value_of(a, r.base));
         int stored = 12345;
         const int got = r.f(ta.get(), &stored);
         FUZZ_CHECK(static_cast<std::uint32_t>(got) == want && stored == got, "%s(%s) gave %d, stored %d", r.name,
@@ -359,21 +370,46 @@ void complements(const std::string& a, int w) {
     // (str_int), negated in 1s or 2s complement.
     const bool minus = !a.empty() && a[0] == '-';
     const bool sign = minus || (!a.empty() && a[0] == '+');
-    const u128 m = str_int_model(sign ? a.substr(1) : a);
-    const u128 ones = minus ? ~m : m, twos = minus ? u128{0} - m : m;
+    for (const int bits : {32, 64}) {
+        const engine::Bits width = bits == 32 ? engine::Bits::b32 : engine::Bits::b64;
+        const u128 m = str_int_model(sign ? a.substr(1) : a) & mask(bits);
+        const u128 ones = minus ? ~m : m, twos = minus ? u128{0} - m : m;
+        FUZZ_CHECK(fill("ones_comp", w, [&](char* out) { return engine::ones_comp(ta.get(), w, out, width); }) ==
+                       fixed(ones & mask(n), 2, w),
+                   "ones_comp(%s, %d) at %d bits", show(a).c_str(), w, bits);
+        FUZZ_CHECK(fill("twos_comp", w, [&](char* out) { return engine::twos_comp(ta.get(), w, out, width); }) ==
+                       fixed(twos & mask(n), 2, w),
+                   "twos_comp(%s, %d) at %d bits", show(a).c_str(), w, bits);
+    }
     FUZZ_CHECK(fill("ones_comp", w, [&](char* out) { return engine::ones_comp(ta.get(), w, out); }) ==
-                   fixed(ones & mask(n), 2, w),
-               "ones_comp(%s, %d)", show(a).c_str(), w);
+                   fill("ones_comp", w, [&](char* out) { return engine::ones_comp(ta.get(), w, out, engine::Bits::b32); }),
+               "ones_comp(%s, %d) is not its 32-bit width", show(a).c_str(), w);
     FUZZ_CHECK(fill("twos_comp", w, [&](char* out) { return engine::twos_comp(ta.get(), w, out); }) ==
-                   fixed(twos & mask(n), 2, w),
-               "twos_comp(%s, %d)", show(a).c_str(), w);
+                   fill("twos_comp", w, [&](char* out) { return engine::twos_comp(ta.get(), w, out, engine::Bits::b32); }),
+               "twos_comp(%s, %d) is not its 32-bit width", show(a).c_str(), w);
 
     // A pattern back to its value: the last w digits at most, sign-extended
     // from their first; nothing is stored unless that first is a digit.
     const std::string t = a.size() > static_cast<std::size_t>(n) ? a.substr(a.size() - static_cast<std::size_t>(n)) : a;
-    const struct { const char* name; int* (*f)(const char*, int*, int); bool twos; } rows[] = {
-        {"ones_comp_dec", engine::ones_comp_dec, false}, {"twos_comp_dec", engine::twos_comp_dec, true}};
+    const struct {
+        const char* name;
+        int* (*f)(const char*, int*, int);
+        engine::Value* (*wide)(const char*, engine::Value*, int, engine::Bits);
+        bool twos;
+    } rows[] = {{"ones_comp_dec", engine::ones_comp_dec, engine::ones_comp_dec, false},
+                {"twos_comp_dec", engine::twos_comp_dec, engine::twos_comp_dec, true}};
     for (const auto& r : rows) {
+        const engine::Value wide_untouched = 0x4242424242424242u;
+        engine::Value wide = wide_untouched;
+        FUZZ_CHECK(r.wide(ta.get(), &wide, w, engine::Bits::b64) == &wide, "%s did not return its pointer", r.name);
+        if (n == 0 || t.empty() || !is_bit(t[0])) {
+            FUZZ_CHECK(wide == wide_untouched, "%s(%s, %d) stored at 64 bits", r.name, show(a).c_str(), w);
+        } else if (only(t, bin_digits)) {
+            const int bits = static_cast<int>(t.size());
+            const u128 p = parse(t, 2);
+            const auto want = static_cast<engine::Value>(static_cast<u128>(r.twos ? twos_value(p, bits) : ones_value(p, bits)));
+            FUZZ_CHECK(wide == want, "%s(%s, %d) at 64 bits", r.name, show(a).c_str(), w);
+        }
         const int untouched = -424242;
         int v = untouched;
         FUZZ_CHECK(r.f(ta.get(), &v, w) == &v, "%s did not return its pointer", r.name);

@@ -31,6 +31,9 @@ void typed_length(const std::string& typed) {
     const int got = controller::accepted_length(t.get());
     const int want = expect::accepted_length(typed);
     FUZZ_CHECK(got == want, "accepted_length(%s) gave %d, not %d", fuzz::show(typed).c_str(), got, want);
+    const int got64 = controller::accepted_length(t.get(), 64);
+    FUZZ_CHECK(got64 == expect::accepted_length(typed, 64), "accepted_length(%s, 64) gave %d",
+               fuzz::show(typed).c_str(), got64);
     if (got != 0) {
         controller::update_lens(got);
         FUZZ_CHECK(controller::len == got && controller::l_oct == model::l_oct(got) &&
@@ -48,11 +51,11 @@ void ranges(int len, int l_oct, int l_hex) {
                    terminated(r->ones_max) && terminated(r->twos_min) && terminated(r->twos_max) &&
                    terminated(r->bin_max) && terminated(r->oct_max) && terminated(r->hex_max),
                "valid_ranges(%d, %d, %d) left a field unterminated", len, l_oct, l_hex);
-    // With the digit counts of its length, a length outside 1 to 32 shows
-    // the ranges of the nearest length the program has.
+    // With the digit counts of its length, a length outside 1 to 64 shows
+    // the ranges of the nearest length there is.
     const bool small = len > -1000000 && len < 1000000;  // model::l_oct adds to len
     if (small && l_oct == model::l_oct(len) && l_hex == model::l_hex(len)) {
-        const int shown = len < 1 ? 1 : len > 32 ? 32 : len;
+        const int shown = len < 1 ? 1 : len > 64 ? 64 : len;
         const auto want = expect::valid_ranges(shown);
         const char* got[8] = {r->dec_max, r->ones_min, r->ones_max, r->twos_min,
                               r->twos_max, r->bin_max, r->oct_max, r->hex_max};
