@@ -231,7 +231,9 @@ const char* help_text() {
            "48 characters, 80 at lengths above 32, or too long for 64 bits with\n"
            "--auto-length), 0x04 signed.\n"
            "Exit status: 0 when every number was converted, else the error number (1 to 4)\n"
-           "of the first number that was not; 64 for a usage error.\n";
+           "of the first number that was not; 64 for a usage error; 74 when the input could\n"
+           "not be read or the results could not be written (a pipe closed by its reader,\n"
+           "as in qns | head -1, ends qns quietly).\n";
 }
 
 }  // namespace cli
