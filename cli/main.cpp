@@ -21,7 +21,7 @@ int _dowildcard = 0;
 
 #include <cerrno>
 
-#include "cli/format.h"
+#include "cli/line_splitter.h"
 #include "cli/options.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "cli/format.h"
+#include "cli/display.h"
 
 #ifndef QNS_VERSION
 #define QNS_VERSION "1.1"

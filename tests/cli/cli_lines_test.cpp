@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/format.h"
+#include "cli/display.h"
+#include "cli/line_splitter.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/format.h"
+#include "cli/line_splitter.h"
 #include "cli/options.h"
 #include "fuzz_check.h"
 

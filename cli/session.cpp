@@ -1,10 +1,14 @@
 // One number through the controller's in-memory window, shown as text, tsv
-// or json; and the splitting of standard input into lines.
-#include "cli/format.h"
+// or json, with its corrections and errors on standard error.
+#include "cli/session.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
+#include "cli/display.h"
+#include "cli/json.h"
+#include "cli/record.h"
 #include "controller/controller.h"
 #include "controller/length_tools.h"
 
@@ -32,49 +36,11 @@ const char* hint(int error) {
         case 1: return "give a value (after 0x, too)";
         case 2: return "remove them, or let --fix refine the input";
         case 3: return "give a smaller number, or another base or mode";
-        case 5: return "use a length above 32 for 64-bit numbers, e.g. -l 64";  // 0x03 that 64 bits take
         case 4: return "let --fix remove the sign, or use -m ones or twos for decimal input";
+        case 5: return "use a length above 32 for 64-bit numbers, e.g. -l 64";  // 0x03 that 64 bits take
         default: return "";
     }
 }
-
-// A record being written: collected in a fixed buffer, spilled to the sink
-// when full, so that a line costs one write and no record is ever cut.
-class Record {
-public:
-    explicit Record(Sink& s) : sink_(s) {}
-    ~Record() { done(); }
-    void put(const char* s, std::size_t n) {
-        while (n > 0) {
-            if (used_ == sizeof buf_) done();
-            std::size_t k = sizeof buf_ - used_;
-            if (k > n) k = n;
-            std::memcpy(buf_ + used_, s, k);
-            used_ += k;
-            s += k;
-            n -= k;
-        }
-    }
-    void put(const char* s) { put(s, std::strlen(s)); }
-    void put(char c) { put(&c, 1); }
-    void number(long v) {
-        char t[24];
-        const int n = std::snprintf(t, sizeof t, "%ld", v);
-        put(t, static_cast<std::size_t>(n));
-    }
-    void pad(std::size_t shown, std::size_t width) {
-        for (; shown < width; ++shown) put(' ');
-    }
-    void done() {
-        if (used_ > 0) sink_.write(buf_, used_);
-        used_ = 0;
-    }
-
-private:
-    Sink& sink_;
-    char buf_[4096];
-    std::size_t used_ = 0;
-};
 
 // The number as given, for a person: escaped, and "..." after the 80
 // characters shown of a longer one.
@@ -83,62 +49,6 @@ void put_given(Record& r, const char* text, std::size_t length) {
     const std::size_t n = length > controller::wide_box_chars ? controller::wide_box_chars : length;
     r.put(shown, display_text(text, n, shown, sizeof shown));
     if (length > n) r.put("...");
-}
-
-// Length of a well-formed UTF-8 sequence at s (at most n bytes), or 0 when
-// the bytes there are not one; then `*bad` is the length of the maximal
-// ill-formed part to replace by one U+FFFD.
-std::size_t utf8_sequence(const unsigned char* s, std::size_t n, std::size_t* bad) {
-    const unsigned c = s[0];
-    std::size_t need = 0;
-    unsigned lo = 0x80, hi = 0xBF;  // range of the second byte
-    if (c >= 0xC2 && c <= 0xDF) need = 1;
-    else if (c >= 0xE0 && c <= 0xEF) need = 2, lo = c == 0xE0 ? 0xA0 : 0x80, hi = c == 0xED ? 0x9F : 0xBF;
-    else if (c >= 0xF0 && c <= 0xF4) need = 3, lo = c == 0xF0 ? 0x90 : 0x80, hi = c == 0xF4 ? 0x8F : 0xBF;
-    else return *bad = 1, 0;
-    std::size_t i = 1;
-    for (; i <= need; ++i) {
-        if (i >= n) return *bad = i, 0;
-        const unsigned b = s[i];
-        const unsigned l = i == 1 ? lo : 0x80, h = i == 1 ? hi : 0xBF;
-        if (b < l || b > h) return *bad = i, 0;
-    }
-    return i;
-}
-
-// A JSON string: well-formed UTF-8 as it is, each ill-formed part as U+FFFD,
-// control characters, quote and backslash escaped.
-void put_json(Record& r, const char* text, std::size_t length, const char* tail = "") {
-    const auto* s = reinterpret_cast<const unsigned char*>(text);
-    r.put('"');
-    for (std::size_t i = 0; i < length;) {
-        const unsigned c = s[i];
-        if (c >= 0x80) {
-            std::size_t bad = 0;
-            const std::size_t n = utf8_sequence(s + i, length - i, &bad);
-            if (n > 0) {
-                r.put(text + i, n);
-                i += n;
-            } else {
-                r.put("\\ufffd");
-                i += bad;
-            }
-            continue;
-        }
-        if (c == '"' || c == '\\') {
-            r.put('\\');
-            r.put(static_cast<char>(c));
-        } else if (c < 0x20 || c == 0x7f) {
-            char u[8];
-            std::snprintf(u, sizeof u, "\\u%04x", c);
-            r.put(u);
-        } else {
-            r.put(static_cast<char>(c));
-        }
-        ++i;
-    }
-    r.put(tail);
-    r.put('"');
 }
 
 // Binary and hexadecimal digits in groups of four from the right, a space
@@ -161,29 +71,6 @@ void put_json_given(Record& r, const char* text, std::size_t length) {
 }
 
 }  // namespace
-
-std::size_t display_text(const char* text, std::size_t length, char* out, std::size_t out_size) {
-    if (out_size == 0) return 0;
-    std::size_t o = 0;
-    for (std::size_t i = 0; i < length; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        char piece[8];
-        std::size_t n = 2;
-        if (c >= 0x20 && c < 0x7f && c != '\\') piece[0] = static_cast<char>(c), n = 1;
-        else if (c == '\\') piece[0] = '\\', piece[1] = '\\';
-        else if (c == '\t') piece[0] = '\\', piece[1] = 't';
-        else if (c == '\r') piece[0] = '\\', piece[1] = 'r';
-        else if (c == '\0') piece[0] = '\\', piece[1] = '0';
-        else n = static_cast<std::size_t>(std::snprintf(piece, sizeof piece, "\\x%02X", c));
-        if (o + n >= out_size) break;
-        std::memcpy(out + o, piece, n);
-        o += n;
-    }
-    out[o] = '\0';
-    return o;
-}
-
-// ---- Session ----------------------------------------------------------------------
 
 struct Session::Result {
     Mode mode;
@@ -517,40 +404,6 @@ void Session::ranges() {
     if (options_.format == Format::text && options_.number_count > 0) o.put('\n');
     o.done();
     if (flush_each_) out_.flush();
-}
-
-// ---- LineSplitter -----------------------------------------------------------------
-
-void LineSplitter::feed(const char* data, std::size_t n, Session& session) {
-    while (n > 0) {
-        const void* lf = std::memchr(data, '\n', n);
-        const std::size_t part = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : n;
-        if (part > 0) {
-            if (length_ < kept_bytes) {
-                std::size_t k = kept_bytes - length_;
-                if (k > part) k = part;
-                std::memcpy(head_ + length_, data, k);
-            }
-            length_ += part;
-            last_cr_ = data[part - 1] == '\r';
-        }
-        if (!lf) return;
-        end_line(session);
-        data += part + 1;
-        n -= part + 1;
-    }
-}
-
-void LineSplitter::finish(Session& session) {
-    if (length_ > 0) end_line(session);
-}
-
-void LineSplitter::end_line(Session& session) {
-    if (last_cr_) --length_;  // a file from Windows: CR LF
-    ++line_;
-    session.number(head_, length_, line_);
-    length_ = 0;
-    last_cr_ = false;
 }
 
 }  // namespace cli
