@@ -1,7 +1,7 @@
 #!/bin/sh
 # Refreshes the browser edition's screenshots in docs/: the page at phone
 # width (360 CSS pixels, dark colours) and at desktop width (1280, light),
-# both showing -5 at 8 bits in 2s complement. Builds the page first.
+# both showing -5 at 64 bits in 2s complement. Builds the page first.
 # The test run never writes docs/; run this by hand and commit the pictures.
 set -e
 cd "$(dirname "$0")/.."

@@ -11,8 +11,8 @@ from selenium.webdriver.support.ui import WebDriverWait  # noqa: E402
 
 SHOTS = [
     # file, width, dark, address
-    ("web-phone.png", 360, True, "#base=dec&mode=twos&len=8&n=-5"),
-    ("web-desktop.png", 1280, False, "#base=dec&mode=twos&len=8&side=1&n=-5"),
+    ("web-phone.png", 360, True, "#base=dec&mode=twos&len=64&n=-5"),
+    ("web-desktop.png", 1280, False, "#base=dec&mode=twos&len=64&side=1&n=-5"),
 ]
 
 

@@ -26,10 +26,33 @@
   const errorLine = (e) => errorName(e) + ': ' + text(M._qns_error_summary(e)) + '. ' + cap(text(M._qns_error_hint(e))) + '.';
 
   // ---- Showing the module's state ---------------------------------------------
+  // Binary and hexadecimal digits in groups of four from the right, each
+  // group a box of its own on screen, so that 64 digits read and wrap well;
+  // the element's text stays the plain digits (what Copy and a selection
+  // take).
+  function showDigits(el, value, label) {
+    el.textContent = '';
+    const m = /^(0x)?([0-9A-Fa-f]{5,})$/.exec(value);
+    if (!m || (label !== 'Bin' && label !== 'Hex')) {
+      el.textContent = value;
+      return;
+    }
+    const digits = m[2];
+    let at = digits.length % 4 || 4;
+    const groups = [(m[1] || '') + digits.slice(0, at)];
+    for (; at < digits.length; at += 4) groups.push(digits.slice(at, at + 4));
+    for (const g of groups) {
+      const span = document.createElement('span');
+      span.className = 'g';
+      span.textContent = g;
+      el.append(span);
+    }
+  }
+
   function showBoxes() {
     // The labels name the boxes and copy buttons too (see the page's markup).
     for (let i = 0; i < 4; ++i) $('label-' + i).textContent = box(4 + i);
-    for (let i = 1; i <= 3; ++i) $('r' + i).value = box(i);
+    for (let i = 1; i <= 3; ++i) showDigits($('r' + i), box(i), box(4 + i));
   }
 
   function showSettings() {
@@ -46,8 +69,11 @@
     $('len-oct').textContent = String(setting(3));
     $('len-hex').textContent = String(setting(4));
     $('range-len').textContent = text(M._qns_range(0));
-    for (let f = 1; f <= 8; ++f) $('range-' + f).textContent = text(M._qns_range(f));
+    for (let f = 1; f <= 8; ++f) showDigits($('range-' + f), text(M._qns_range(f)), f === 6 ? 'Bin' : f === 8 ? 'Hex' : '');
+    for (const e of document.querySelectorAll('.value-bits')) e.textContent = String(M._qns_value_bits());
     if (document.activeElement !== $('length')) $('length').value = String(len);
+    // The number box takes what the controller reads at this length.
+    $('number').maxLength = M._qns_box_chars();
     showBoxes();
     saveAddress();
   }
@@ -58,10 +84,14 @@
     m.className = 'msg' + (kind ? ' ' + kind : '');
   }
 
+  // The results once more, for screen readers, grouped on screen as in the boxes.
   function sayResults(prefix) {
-    const parts = [];
-    for (let i = 1; i <= 3; ++i) parts.push(box(4 + i) + ' ' + box(i));
-    say((prefix ? prefix + ' ' : '') + parts.join(', '), 'done');
+    say(prefix ? prefix + ' ' : '', 'done');
+    for (let i = 1; i <= 3; ++i) {
+      const value = document.createElement('span');
+      showDigits(value, box(i), box(4 + i));
+      $('message').append((i > 1 ? ', ' : '') + box(4 + i) + ' ', value);
+    }
   }
 
   // ---- The address: #base=hex&mode=twos&len=12&n=FFF ----------------------------
@@ -161,7 +191,10 @@
       }
       lastNumber = code === 0 ? box(0) : $('number').value;
       if (code === 0) sayResults(corrected.trim());
-      else say((corrected ? corrected : '') + errorLine(code), 'error');
+      else if (code === 3 && M._qns_wider_fits()) {
+        // Too big for 32 bits, and a longer length takes it: say how to get there.
+        say(corrected + errorName(3) + ': ' + text(M._qns_error_summary(3)) + '. ' + cap(text(M._qns_wider_hint())) + '.', 'error');
+      } else say(corrected + errorLine(code), 'error');
       showSide();
       saveAddress();
     } finally {
@@ -181,7 +214,7 @@
         const dt = document.createElement('dt');
         dt.textContent = box(4 + i);
         const dd = document.createElement('dd');
-        dd.textContent = text(M._qns_side_box(m, i));
+        showDigits(dd, text(M._qns_side_box(m, i)), dt.textContent);
         dl.append(dt, dd);
       }
       if (e) {
@@ -200,7 +233,7 @@
     put($('length').value);
     const n = M._qns_define_length();
     if (n === 0) {
-      lengthNote('Length "' + $('length').value + '" is not valid: give a length from 1 to 32 bit.');
+      lengthNote('Length "' + $('length').value + '" is not valid: give a length from 1 to ' + M._qns_max_length() + ' bit.');
       return;
     }
     lengthNote('Length set to ' + n + ' bit.');
@@ -216,7 +249,7 @@
     }
     let message = 'Auto-detected length is ' + n + ' bit.';
     if (M._qns_too_big()) {
-      message = 'The number is too big for 32 bits (every character counts, invalid ones too). ' + message;
+      message = 'The number is too big for ' + M._qns_max_length() + ' bits (every character counts, invalid ones too). ' + message;
     }
     const answer = await ask('Auto-detect', message, [['set', 'Set'], ['cancel', 'Cancel']]);
     if (answer === 'set') {
@@ -237,8 +270,7 @@
       done = true;
     } catch (e) {
       // No clipboard access (an older browser): copy the selected box.
-      const input = $('r' + i);
-      input.select();
+      getSelection().selectAllChildren($('r' + i));
       done = document.execCommand('copy');
     }
     say(done ? 'Copied ' + value + '.' : 'Could not copy: select the result and copy it.', done ? 'done' : 'error');

@@ -117,6 +117,9 @@ QNS_EXPORT void qns_start() {
 // reads at the current length.
 QNS_EXPORT int qns_max_length() { return controller::max_len; }
 QNS_EXPORT int qns_box_chars() { return controller::box_chars(); }
+// The bits of the values at the current length (32 up to 32, else 64), as
+// the valid-range view names them.
+QNS_EXPORT int qns_value_bits() { return controller::value_bits(); }
 
 QNS_EXPORT void qns_set_base(int base) {
     if (base >= 0 && base <= 3) controller::set_base(main_window, static_cast<Base>(base));

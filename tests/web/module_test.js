@@ -1,12 +1,13 @@
 // The browser edition's module in Node.js: the very script that the page
 // inlines, driven through the same exported functions the page calls, and
-// checked against the tests' integer model (model.js) on many thousands of
-// seeded cases.
+// checked against the tests' integer model (tests/convert_model.cpp, through
+// reference.js) on many thousands of seeded cases at lengths 1 to 64.
 //
-// Usage: node module_test.js path/to/numeral-studio-engine.js path/to/boundary.js
+// Usage: node module_test.js path/to/numeral-studio-engine.js path/to/boundary.js path/to/model-reference.js
 'use strict';
 const path = require('path');
-const model = require('./model.js');
+const reference = require('./reference.js');
+const { rng, randomCase } = require('./cases.js');
 
 const BASES = ['dec', 'bin', 'oct', 'hex'];
 const MODES = ['us', 'ones', 'twos'];
@@ -22,6 +23,8 @@ const same = (a, b) => JSON.stringify(a) === JSON.stringify(b);
 async function main() {
   const QnsModule = require(path.resolve(process.argv[2]));
   const M = await QnsModule().ready;
+  const model = await reference.load(process.argv[4]);
+  const fits = reference.fits;
 
   // The page's own helpers across the boundary: one byte per character.
   const QnsText = require(path.resolve(process.argv[3]));
@@ -56,10 +59,12 @@ async function main() {
     'start settings ' + JSON.stringify(settingsNow()));
 
   // ---- Convert with the questions answered as the page answers them ----------
-  const next = model.rng(20261207);
+  const LONGEST = M._qns_max_length();
+  check(LONGEST === 64, 'longest length ' + LONGEST);
+  const next = rng(20261207);
   const CASES = 30000;
   for (let n = 0; n < CASES; ++n) {
-    const c = model.randomCase(next);
+    const c = randomCase(next);
     const s = c.settings;
     apply(s);
     put(c.text);
@@ -73,9 +78,10 @@ async function main() {
     const want = model.convert(s, c.text, c.answers);
     const what = JSON.stringify(c);
     check(same(codes.filter((x) => x !== 0), want.errors), what + ' errors ' + codes + ' want ' + want.errors);
-    check(same(results(), want.boxes), what + ' boxes ' + results() + ' want ' + want.boxes);
+    check(fits(results(), want.boxes), what + ' boxes ' + results() + ' want ' + want.boxes);
+    check((M._qns_wider_fits() === 1) === want.wider, what + ' way to 64 bits ' + M._qns_wider_fits());
     if (want.errors.length > 0 && codes.length > 1) check(box(0) === want.number, what + ' number ' + box(0) + ' want ' + want.number);
-    check(same([4, 5, 6, 7].map(box), model.LABELS[s.base]), what + ' labels');
+    check(same([4, 5, 6, 7].map(box), model.labels(s.base)), what + ' labels');
     const now = settingsNow();
     check(now.len === s.len && now.lOct === model.lOct(s.len) && now.lHex === model.lHex(s.len), what + ' lengths');
 
@@ -86,7 +92,7 @@ async function main() {
       for (let m = 0; m < 3; ++m) {
         const one = model.convertOnce({ ...s, mode: MODES[m] }, c.text);
         check(M._qns_side_error(m) === one.error, what + ' side error ' + m);
-        check(same([1, 2, 3].map((i) => text(M._qns_side_box(m, i))), one.boxes), what + ' side boxes ' + m);
+        check(fits([1, 2, 3].map((i) => text(M._qns_side_box(m, i))), one.boxes), what + ' side boxes ' + m);
       }
       check(same(settingsNow(), now), what + ' settings after side by side');
     }
@@ -96,20 +102,20 @@ async function main() {
       const before = results();
       put(c.text);
       M._qns_refine();
-      check(box(0) === model.refine(s.base, c.text), what + ' refine ' + box(0));
+      check(box(0) === model.refine(s.base, c.text, s.len), what + ' refine ' + box(0));
       put(c.text);
       M._qns_remove_sign();
-      check(box(0) === model.removeSign(c.text), what + ' remove sign ' + box(0));
+      check(box(0) === model.removeSign(c.text, s.len), what + ' remove sign ' + box(0));
       check(same(results(), before), what + ' results kept by the corrections');
     }
 
-    // Auto-detect's proposal: the detected width kept to 1..32; decimal refused.
+    // Auto-detect's proposal: the detected width kept to 1..64; decimal refused.
     if (n % 4 === 0) {
       put(c.text);
       const got = M._qns_propose_length();
-      const width = model.detectedLength(s.base, c.text);
+      const width = model.detectedLength(s.base, c.text, LONGEST);
       if (s.base === 'dec') check(got === 0, what + ' auto-detect in decimal ' + got);
-      else check(got === Math.min(32, Math.max(1, width)) && (M._qns_too_big() === 1) === (width > 32),
+      else check(got === Math.min(LONGEST, Math.max(1, width)) && (M._qns_too_big() === 1) === (width > LONGEST),
         what + ' auto-detect ' + got + ' width ' + width);
       check(M._qns_setting(2) === s.len, what + ' auto-detect changed the length');
     }
@@ -121,18 +127,18 @@ async function main() {
   check(M._qns_convert() === 0 && same(results(), ['11111011', '373', 'FB']), '-5 at 8 bits: ' + results());
 
   // ---- Lengths: typed, and the valid ranges at every length ------------------------
-  const typed = ['', '0', '1', '32', '33', '12', ' 7 ', '\t9', '007', '4294967295', '4294967297', '4294967328',
+  const typed = ['', '0', '1', '32', '33', '64', '65', '12', ' 7 ', '\t9', '007', '4294967295', '4294967297', '4294967328',
     '-5', '+5', '1e1', '12a', '0x10', ' ', '99999999999999999999'];
-  const nextLen = model.rng(5);
+  const nextLen = rng(5);
   for (let i = 0; i < 200; ++i) typed.push(String(nextLen(70)) + (nextLen(9) === 0 ? ' ' : ''));
   for (const t of typed) {
     M._qns_set_length(17);
     put(t);
     const got = M._qns_define_length();
-    const want = model.typedLength(t);
+    const want = model.acceptedLength(t, LONGEST);
     check(got === want && M._qns_setting(2) === (want || 17), 'define length ' + JSON.stringify(t) + ' gave ' + got);
   }
-  for (let len = 1; len <= 32; ++len) {
+  for (let len = 1; len <= LONGEST; ++len) {
     M._qns_set_length(len);
     const got = [1, 2, 3, 4, 5, 6, 7, 8].map((f) => text(M._qns_range(f)));
     check(text(M._qns_range(0)) === String(len) && same(got, model.validRanges(len)), 'ranges at ' + len + ': ' + got);

@@ -1,6 +1,7 @@
 """The browser edition as its user meets it: numeral-studio.html opened from
 file:// in headless Chromium, driven through its controls and keyboard, and
-checked against the tests' integer model (model.js, run by Node.js).
+checked against the tests' integer model (tests/convert_model.cpp, asked
+through expect.js in Node.js) at lengths 1 to 64.
 
 Usage: python3 page_test.py path/to/numeral-studio.html
 """
@@ -29,7 +30,7 @@ B = None  # one Chromium for the whole run; every test loads the page afresh
 def model(request):
     """The integer model's answer to one request (see expect.js)."""
     node = os.environ.get("QNS_NODE", "node")
-    out = subprocess.run([node, str(HERE / "expect.js")], input=json.dumps(request),
+    out = subprocess.run([node, str(HERE / "expect.js"), os.environ["QNS_REFERENCE"]], input=json.dumps(request),
                          capture_output=True, text=True, check=True)
     return json.loads(out.stdout)
 
@@ -127,6 +128,7 @@ class PageTest(unittest.TestCase):
             ("dec", "us", "32", False, False, "4294967295", ["1" * 32, "37777777777", "FFFFFFFF"]),
             ("bin", "twos", "32", False, False, "1" + "0" * 31, ["-2147483648", "20000000000", "80000000"]),
             ("oct", "ones", "8", False, False, "377", ["0", "11111111", "FF"]),  # -0 as an integer
+            ("dec", "twos", "64", False, False, "-5", ["1" * 61 + "011", "1777777777777777777773", "FFFFFFFFFFFFFFFB"]),
         ]
         for base, mode, length, prefix, small, typed, want in cases:
             with self.subTest(typed=typed, base=base, mode=mode, length=length):
@@ -146,6 +148,46 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.boxes(), ["11111011", "373", "FB"])
         self.assertEqual(self.value("number"), "-5")
         self.assertEqual(self.status(), ["Dec", "2s comp", "8"])
+
+    def test_edges_of_the_64_bit_range_from_addresses(self):
+        # (address, length, typed): each edge of the 64-bit range and one past it.
+        edges = [("bin", "twos", 64, "1" + "0" * 63), ("bin", "us", 64, "1" * 64), ("bin", "us", 40, "1" * 65),
+                 ("dec", "us", 64, "18446744073709551615"), ("dec", "us", 33, "18446744073709551616"),
+                 ("dec", "ones", 64, "-9223372036854775807"), ("dec", "ones", 64, "-9223372036854775808"),
+                 ("dec", "twos", 64, "-9223372036854775808"), ("dec", "twos", 64, "9223372036854775808"),
+                 ("hex", "us", 64, "0xFFFFFFFFFFFFFFFF"), ("hex", "twos", 33, "10000000000000000"),
+                 ("oct", "us", 64, "1777777777777777777777"), ("oct", "ones", 64, "2000000000000000000000")]
+        want = model({"once": [{"settings": {"base": b, "mode": m, "len": n, "prefix": False, "lower": False}, "text": t}
+                               for b, m, n, t in edges]})
+        self.assertEqual(want[0]["boxes"][0], "-9223372036854775808")
+        for (base, mode, length, typed), w in zip(edges, want):
+            with self.subTest(base=base, mode=mode, length=length, typed=typed):
+                self.load(f"#base={base}&mode={mode}&len={length}&n={typed}")
+                self.assertEqual(self.status()[2], str(length))
+                self.assertEqual(self.boxes(), w["boxes"])
+                self.assertEqual(self.message().startswith("Error 0x03:"), w["error"] == 3, self.message())
+
+    def test_a_64_bit_number_at_32_bits_shows_the_way(self):
+        # Error 0x03 at a length up to 32 says how to get there when a longer
+        # length takes the number; following it converts.
+        def settings(typed, length):
+            mode = "twos" if typed[0] == "-" else "us"
+            return {"base": "dec", "mode": mode, "len": length, "prefix": False, "lower": False}
+        cases = [(32, "18446744073709551615"), (32, "18446744073709551616"), (12, "-9223372036854775808"),
+                 (64, "18446744073709551616"), (32, "4294967296")]
+        want = model({"convert": [{"settings": settings(t, n), "text": t, "answers": ""} for n, t in cases]})
+        at64 = model({"once": [{"settings": settings(t, 64), "text": t} for n, t in cases]})
+        self.assertEqual([w["wider"] for w in want], [True, False, True, False, True])
+        for (length, typed), w, wide in zip(cases, want, at64):
+            with self.subTest(length=length, typed=typed):
+                self.load(f"#mode={settings(typed, length)['mode']}&len={length}")
+                self.type_number(typed)
+                self.assertTrue(self.message().startswith("Error 0x03:"), self.message())
+                self.assertEqual("Use a length above 32" in self.message(), w["wider"], self.message())
+                if w["wider"]:
+                    self.d.find_element(By.CSS_SELECTOR, '.std button[data-len="64"]').click()
+                    self.el("convert").click()
+                    self.assertEqual(self.boxes(), wide["boxes"])
 
     # ---- Errors and the question dialog -------------------------------------------------
     def test_information_errors_show_their_numbers_inline(self):
@@ -229,29 +271,31 @@ class PageTest(unittest.TestCase):
 
     def test_lengths(self):
         self.load()
-        ranges = model({"ranges": [1, 8, 12, 32]})
-        for length in ["4", "8", "16", "24", "32"]:
+        ranges = model({"ranges": [1, 8, 12, 32, 33, 63, 64]})
+        for length in ["4", "8", "16", "24", "32", "64"]:
             self.d.find_element(By.CSS_SELECTOR, f'.std button[data-len="{length}"]').click()
             n = int(length)
             self.assertEqual(self.status()[2], length)
             self.assertEqual(self.texts("len-bin", "len-oct", "len-hex"), [length, str(-(-n // 3)), str(-(-n // 4))])
             pressed = self.js("return [...document.querySelectorAll('.std button[aria-pressed=true]')].map(b => b.dataset.len)")
             self.assertEqual(pressed, [length])
-        # Any length: accepted from 1 to 32; anything else leaves the length and says so.
-        for typed, length in [("12", "12"), ("0", "12"), ("33", "12"), ("", "12"), ("4294967295", "12"), ("1", "1"),
-                              ("8", "8")]:
+        # Any length: accepted from 1 to 64; anything else leaves the length and says so.
+        for typed, length in [("12", "12"), ("0", "12"), ("65", "12"), ("", "12"), ("4294967295", "12"), ("1", "1"),
+                              ("33", "33"), ("64", "64")]:
             with self.subTest(typed=typed):
                 self.set_length(typed)
                 self.assertEqual(self.status()[2], length)
-                if typed in ("12", "1", "8"):
+                if typed == length:
                     self.assertEqual(self.el("length-note").text, f"Length set to {typed} bit.")
                 else:
-                    self.assertIn("not valid", self.el("length-note").text)
+                    self.assertIn("from 1 to 64 bit", self.el("length-note").text)
+        # The valid ranges, and the value width their note names.
         self.el("ranges-view").find_element(By.TAG_NAME, "summary").click()
-        for length, want in zip([1, 8, 12, 32], ranges):
+        for length, want in zip([1, 8, 12, 32, 33, 63, 64], ranges):
             self.set_length(str(length))
             self.assertEqual(self.el("range-len").text, str(length))
             self.assertEqual(self.texts(*[f"range-{f}" for f in range(1, 9)]), want)
+            self.assertIn(f"within {32 if length <= 32 else 64} bits", self.el("ranges-view").text)
 
     def test_auto_detect(self):
         self.load()
@@ -262,14 +306,15 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.status()[2], "32")
         self.choose("bin")
         for typed, answer, proposed, after in [("1011", "set", 4, "4"), ("-101", "cancel", 4, "4"),
-                                                ("1" * 40, "set", 32, "32"), ("", "set", 1, "1")]:
+                                                ("1" * 40, "set", 40, "40"), ("1" * 65, "set", 64, "64"),
+                                                ("", "set", 1, "1")]:
             with self.subTest(typed=typed, answer=answer):
                 self.type_number(typed, enter=False)
                 self.el("auto-detect").click()
                 title, text, buttons = self.dialog()
                 self.assertEqual(buttons, ["Set", "Cancel"])
                 self.assertIn(f"Auto-detected length is {proposed} bit.", text)
-                self.assertEqual("too big" in text, len(typed) > 32)
+                self.assertEqual("too big for 64 bits" in text, len(typed) > 64)
                 self.answer(answer)
                 self.assertEqual(self.status()[2], after)
         self.choose("hex")
@@ -309,6 +354,14 @@ class PageTest(unittest.TestCase):
         self.el("refresh-reload").click()
         self.assertEqual(self.status(), ["Dec", "unsigned", "32"])
 
+    def test_number_box_takes_what_the_length_reads(self):
+        # 48 characters up to 32 bits, 80 above: what the converter reads.
+        for length, kept in [(1, 48), (32, 48), (33, 80), (64, 80)]:
+            with self.subTest(length=length):
+                self.load(f"#base=bin&len={length}")
+                self.type_number("1" * 90, enter=False)
+                self.assertEqual(len(self.value("number")), kept)
+
     def test_hex_options_apply_at_the_next_convert(self):
         self.load()
         self.type_number("255")
@@ -325,11 +378,16 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.boxes()[2], "--")
 
     def test_copy_buttons(self):
-        self.load()
+        # Binary and hexadecimal results are grouped by four on screen; Copy
+        # takes the plain digits.
+        self.load("#len=64")
         self.d.execute_cdp_cmd("Browser.grantPermissions", {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.type_number("48879")
-        shown = self.boxes()
+        shown = model({"once": [{"settings": {"base": "dec", "mode": "us", "len": 64, "prefix": False, "lower": False},
+                                 "text": "48879"}]})[0]["boxes"]
         self.assertEqual(len(set(shown)), 3)  # three different texts: each copy is told apart
+        groups = self.js("return ['r1', 'r3'].map((i) => document.getElementById(i).children.length)")
+        self.assertEqual(groups, [16, 4])
         for i in (1, 2, 3):
             self.d.find_element(By.CSS_SELECTOR, f'.copy[data-box="{i}"]').click()
             # The copy finishes asynchronously; the page says so when it has.
@@ -338,21 +396,26 @@ class PageTest(unittest.TestCase):
             self.assertEqual(got, shown[i - 1])
 
     def test_side_by_side(self):
-        texts = ["-5", "200", "2147483648", "12x"]
-        want = model({"once": [{"settings": {"base": "dec", "mode": m, "len": 8, "prefix": False, "lower": False}, "text": t}
-                               for t in texts for m in ("us", "ones", "twos")]})
-        self.load("#len=8")
+        texts = ["-5", "200", "2147483648", "12x", "-9223372036854775808", "18446744073709551615"]
+        for length in (8, 64):
+            with self.subTest(length=length):
+                self.side_by_side(length, texts)
+
+    def side_by_side(self, length, texts):
+        want = model({"once": [{"settings": {"base": "dec", "mode": m, "len": length, "prefix": False, "lower": False},
+                                "text": t} for t in texts for m in ("us", "ones", "twos")]})
+        self.load(f"#len={length}")
         self.assertFalse(self.el("side-view").is_displayed())
         self.el("side").click()
         self.assertTrue(self.el("side-view").is_displayed())
-        self.wait_for_address("#base=dec&mode=us&len=8&side=1")
+        self.wait_for_address(f"#base=dec&mode=us&len={length}&side=1")
         for k, t in enumerate(texts):
             self.type_number(t)
             if self.dialog_open():
                 self.answer("no")
             for m in range(3):
                 card = self.d.find_element(By.CSS_SELECTOR, f'.mode-card[data-mode="{m}"]')
-                dd = [e.text for e in card.find_elements(By.CSS_SELECTOR, "dd:not(.error)")]
+                dd = [e.get_attribute("textContent") for e in card.find_elements(By.CSS_SELECTOR, "dd:not(.error)")]
                 expected = want[3 * k + m]
                 self.assertEqual(dd, expected["boxes"], (t, m))
                 errors = [e.text.split(":")[0] for e in card.find_elements(By.CSS_SELECTOR, "dd.error")]
@@ -386,7 +449,7 @@ class PageTest(unittest.TestCase):
         WebDriverWait(self.d, 5).until(lambda d: self.status() == ["Oct", "unsigned", "8"])
         self.assertEqual(self.boxes(), ["15", "00001111", "0F"])
         # Signs and blanks survive the address; nonsense is ignored.
-        self.load("#n=%2B5%20&len=40&base=nine&mode=twos")
+        self.load("#n=%2B5%20&len=65&base=nine&mode=twos")
         self.assertEqual(self.status(), ["Dec", "2s comp", "32"])
         self.assertEqual(self.value("number"), "+5 ")
         self.assertEqual(self.dialog()[0], "Error 0x02")
@@ -403,7 +466,7 @@ class PageTest(unittest.TestCase):
         for _ in range(40):
             self.d.switch_to.active_element.send_keys(Keys.TAB)
             seen.append(self.js("const e = document.activeElement; return e.id || e.dataset.len || e.dataset.box || e.tagName"))
-        for control in ["number", "convert", "base", "mode", "r1", "copy-1", "r2", "copy-2", "r3", "copy-3", "4", "8", "16", "24", "32",
+        for control in ["number", "convert", "base", "mode", "copy-1", "copy-2", "copy-3", "4", "8", "16", "24", "32", "64",
                         "length", "set-length", "auto-detect", "refine", "remove-sign", "prefix", "lower", "refresh",
                         "reload", "refresh-reload", "side"]:
             self.assertIn(control, seen)
@@ -441,8 +504,8 @@ class PageTest(unittest.TestCase):
               }
               return s.replace(/\\s+/g, ' ').trim();
             };
-            return [...document.querySelectorAll('input, select, button, summary')].filter((c) => c.checkVisibility())
-              .map((c) => [c, c.matches('input, select') ? [...c.labels].map((l) => seen(l, c)).join(' ') : seen(c, c)]);"""
+            return [...document.querySelectorAll('input, select, output, button, summary')].filter((c) => c.checkVisibility())
+              .map((c) => [c, c.matches('input, select, output') ? [...c.labels].map((l) => seen(l, c)).join(' ') : seen(c, c)]);"""
         self.load()
         for base in ["dec", "hex"]:
             self.choose(base)
@@ -461,11 +524,12 @@ class PageTest(unittest.TestCase):
             for width, height, dark in [(360, 740, False), (360, 740, True), (768, 1024, False), (1280, 900, True)]:
                 with self.subTest(width=width, dark=dark):
                     B.viewport(width, height, dark)
-                    self.load("#base=dec&mode=us&len=32&n=4294967295")
+                    self.load("#base=dec&mode=us&len=64&side=1&n=18446744073709551615")
+                    self.el("ranges-view").find_element(By.TAG_NAME, "summary").click()
                     overflow = self.js("""
                         const w = document.documentElement.clientWidth, out = [];
                         if (document.documentElement.scrollWidth > w) out.push('page ' + document.documentElement.scrollWidth);
-                        for (const e of document.querySelectorAll('input, select, button, label, h1, p, summary')) {
+                        for (const e of document.querySelectorAll('input, select, output, button, label, h1, p, summary, td, dd')) {
                           const r = e.getBoundingClientRect();
                           if (r.width && (r.left < 0 || r.right > w + 0.5)) out.push(e.id || e.tagName);
                         }
@@ -475,6 +539,17 @@ class PageTest(unittest.TestCase):
                         }
                         return out;""")
                     self.assertEqual(overflow, [])
+                    # 64 binary digits: groups of four with a gap between
+                    # neighbours, in two lines at most.
+                    groups, gap, lines = self.js("""
+                        const g = [...document.getElementById('r1').children].map((e) => e.getBoundingClientRect());
+                        const gaps = [];
+                        for (let k = 1; k < g.length; ++k) if (g[k].top === g[k - 1].top) gaps.push(g[k].left - g[k - 1].right);
+                        return [[...document.getElementById('r1').children].map((e) => e.textContent),
+                                Math.min(...gaps), new Set(g.map((r) => r.top)).size];""")
+                    self.assertEqual(groups, ["1111"] * 16)
+                    self.assertGreaterEqual(gap, 3)
+                    self.assertLessEqual(lines, 2)
                     colours = self.js("""
                         const lum = (c) => { const v = c.match(/[0-9.]+/g).slice(0, 3).map(Number).map(x => x / 255)
                               .map(x => x <= 0.03928 ? x / 12.92 : Math.pow((x + 0.055) / 1.055, 2.4));
@@ -528,7 +603,7 @@ class PageTest(unittest.TestCase):
         # its button. A script does the clicking, so that the few hundred
         # cases take seconds; the keyboard and the controls themselves are
         # tested above.
-        cases = model({"cases": {"seed": 4242, "count": 400}})
+        cases = model({"cases": {"seed": 4242, "count": 500}})
         self.load()
         run = """
             const [batch, done] = arguments;
@@ -569,10 +644,13 @@ class PageTest(unittest.TestCase):
                     final = int(got["message"].split("Error 0x0")[-1][0])
                     if final in (1, 3):
                         errors = errors + [final]
-                seen = {"errors": errors, "boxes": got["boxes"], "number": got["number"], "labels": got["status"]}
+                # "<any>": the model leaves that result to the program.
+                boxes = [w if w == "<any>" else g for g, w in zip(got["boxes"], c["want"]["boxes"])]
+                seen = {"errors": errors, "boxes": boxes, "number": got["number"], "labels": got["status"],
+                        "wider": "Use a length above 32" in got["message"]}
                 # The number box keeps what was typed unless a Yes corrected it.
                 want = {"errors": c["want"]["errors"], "boxes": c["want"]["boxes"], "number": c["want"]["number"],
-                        "labels": c["labels"]}
+                        "labels": c["labels"], "wider": c["want"]["wider"]}
                 if seen != want:
                     mismatches.append((n, c["settings"], c["text"], c["answers"], seen, want))
         self.assertEqual(mismatches[:5], [], f"{len(mismatches)} of {len(cases)} cases differ")
