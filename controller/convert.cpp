@@ -214,10 +214,11 @@ void row_oct(Window& w, Run& r) {
 
 // ---- One run ---------------------------------------------------------------------
 
-// Reads the number box and classifies its text under the input base at the
-// run's value width. Returns whether Convert takes it.
-bool classify(Window& w, Run& r) {
-    w.get_text(number_box, r.input, box_size());
+// Reads the number box (read_size: its characters and the terminator) and
+// classifies its text under the input base at the run's value width.
+// Returns whether Convert takes it.
+bool classify(Window& w, Run& r, int read_size) {
+    w.get_text(number_box, r.input, read_size);
     if (r.input[0] == '\0') r.empty = true;
 
     if (dec)
@@ -235,7 +236,7 @@ bool classify(Window& w, Run& r) {
 Next run_once(Window& w) {
     ne = 0;
     Run r(range_at(value_bits()));
-    const bool accepted = classify(w, r);
+    const bool accepted = classify(w, r, box_size());
     if (accepted) {
         std::memset(r.r1, 0, sizeof r.r1);
         std::memset(r.r2, 0, sizeof r.r2);
@@ -287,8 +288,9 @@ Next run_once(Window& w) {
 
 bool accepted_at(Window& w, int bits) {
     Run r(range_at(bits));
-    // A "-" in unsigned decimal mode is refused by its own error.
-    return classify(w, r) && !(dec && us && r.sign && !r.plus);
+    // Read as a length of that width reads the box; a "-" in unsigned
+    // decimal mode is refused by its own error.
+    return classify(w, r, bits > 32 ? wide_box_size : number_box_size) && !(dec && us && r.sign && !r.plus);
 }
 
 void start(Window& w) {

@@ -242,6 +242,30 @@ TEST(Headless, ErrorTextsForFrontEnds) {
         EXPECT_EQ(controller::error_of(other), Error::none) << other;
 }
 
+// Error 0x03 at a length up to 32 says when a length above 32 takes the
+// number: the number box read as such a length reads it (80 characters).
+TEST(Headless, WiderLengthTakesSixtyFourBitNumbers) {
+    struct Case { Base base; Mode mode; int length; std::string text; bool wider; };
+    const Case cases[] = {
+        {Base::dec, Mode::us, 32, "18446744073709551615", true},
+        {Base::dec, Mode::us, 32, "18446744073709551616", false},
+        {Base::dec, Mode::twos, 32, "-9223372036854775808", true},
+        {Base::dec, Mode::ones, 32, "-9223372036854775808", false},
+        {Base::hex, Mode::us, 16, "0xFFFFFFFFFFFFFFFF", true},
+        {Base::bin, Mode::twos, 32, std::string(64, '1'), true},  // longer than the box reads at 32
+        {Base::dec, Mode::us, 32, std::string(38, '0') + "5000000000" + "x", false},
+        {Base::dec, Mode::us, 40, "18446744073709551616", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        controller::MemoryWindow w;
+        fresh(w, c.base, c.mode, c.length);
+        const controller::Outcome o = controller::convert(w, c.text.c_str());
+        EXPECT_FALSE(o.converted);
+        EXPECT_EQ(o.wider_fits, c.wider);
+    }
+}
+
 // A Yes only answers a question: after a conversion, or after error 0x01
 // or 0x03, answer_yes changes nothing.
 TEST(Headless, AnswerYesOnlyAfterAQuestion) {

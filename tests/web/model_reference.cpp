@@ -64,8 +64,8 @@ REF_EXPORT int ref_answers_size() { return sizeof answers_in; }
 // Convert with the answers in the answers buffer: returns how many errors
 // were shown (ref_error), the boxes in ref_box, the number box in ref_number.
 // ref_wider tells whether the page must show the way to a 64-bit length: the
-// last error is 0x03 at a length up to 32, and the number box, read as that
-// length reads it, converts at 64 bits.
+// last error is 0x03 at a length up to 32, and the number box, read as a
+// 64-bit length reads it, converts at 64 bits.
 REF_EXPORT int ref_convert(int base, int mode, int len, int prefix, int lower) {
     answers_in[sizeof answers_in - 1] = '\0';
     const expect::Settings s = settings(base, mode, len, prefix, lower);
@@ -76,7 +76,7 @@ REF_EXPORT int ref_convert(int base, int mode, int len, int prefix, int lower) {
     expect::Settings at64 = s;
     at64.len = 64;
     wider = s.len <= 32 && !o.errors.empty() && o.errors.back() == 3 &&
-            expect::convert_once(at64, o.number_box.substr(0, 48)).error == 0;
+            expect::convert_once(at64, o.number_box).error == 0;
     return static_cast<int>(errors_out.size());
 }
 REF_EXPORT int ref_error(int i) { return i >= 0 && i < static_cast<int>(errors_out.size()) ? errors_out[i] : 0; }
