@@ -10,34 +10,39 @@ namespace engine {
 
 namespace {
 
-// The binary forms of the digit values in ascending order, so that the index
-// of the entry a group matches is its digit's value. dlw_strcmp compares four
-// characters: for a triplet the fourth is the terminator on both sides.
-constexpr char nibbles[16][5] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
-                                 "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
-constexpr char triplets[8][5] = {"000", "001", "010", "011", "100", "101", "110", "111"};
-
 // Regroups the last group_bits * n binary digits of bin into n digits of base
-// 2^group_bits, looked up in table. A group holding anything but '0' and '1'
-// matches no entry and gives the digit '0'.
-template <std::size_t Entries>
-char* regroup(const char* bin, char* out, int n, const char (&table)[Entries][5], std::size_t group_bits) {
+// 2^group_bits. A group holding anything but '0' and '1' gives the digit '0'.
+// A character XOR '0' is 0 or 1 exactly for the two digits, so the OR of a
+// group's characters XOR '0' tells whether all of them are digits. The
+// group's size is a template argument, so that its loop unrolls.
+template <std::size_t group_bits>
+char* regroup(const char* bin, char* out, int n) {
     const std::size_t count = detail::width_of(n);
-    detail::fill_zeros(out, count);
     const std::size_t len = std::strlen(bin);
     const std::size_t width = count * group_bits;
+    const std::size_t pad = width > len ? width - len : 0;   // '0's in front of the text
+    const std::size_t skip = len > width ? len - width : 0;  // characters in front of the field
     for (std::size_t q = 0; q < count; ++q) {
-        char group[5] = {};
-        for (std::size_t k = 0; k < group_bits; ++k) {
-            group[k] = detail::field_char(bin, len, width, q * group_bits + k);
-        }
-        for (std::size_t v = 0; v < Entries; ++v) {
-            if (dlw_strcmp(group, table[v]) == 0) {
-                out[q] = num_char_hex(static_cast<int>(v));
-                break;
+        const std::size_t first = q * group_bits;
+        unsigned v = 0;
+        unsigned seen = 0;
+        if (first >= pad) {  // the whole group within the text: no '0's to put in front
+            const char* group = bin + skip + (first - pad);
+            for (std::size_t k = 0; k < group_bits; ++k) {
+                const unsigned d = static_cast<unsigned char>(group[k]) ^ unsigned{'0'};
+                seen |= d;
+                v = (v << 1) | (d & 1u);
+            }
+        } else {
+            for (std::size_t pos = first; pos < first + group_bits; ++pos) {
+                const unsigned d = pos < pad ? 0u : static_cast<unsigned char>(bin[skip + (pos - pad)]) ^ unsigned{'0'};
+                seen |= d;
+                v = (v << 1) | (d & 1u);
             }
         }
+        out[q] = (seen & ~1u) == 0 ? detail::digit_chars[v] : '0';
     }
+    out[count] = '\0';
     return out;
 }
 
@@ -52,12 +57,12 @@ int bin_dec(const char* text, int* value) { return detail::positional_value(text
 
 Value bin_dec(const char* text, Bits bits) { return detail::positional_value(text, 1, bits); }
 
-char* bin_hex(const char* bin, char* out, int n) { return regroup(bin, out, n, nibbles, 4); }
+char* bin_hex(const char* bin, char* out, int n) { return regroup<4>(bin, out, n); }
 
-char* bin_oct(const char* bin, char* out, int n) { return regroup(bin, out, n, triplets, 3); }
+char* bin_oct(const char* bin, char* out, int n) { return regroup<3>(bin, out, n); }
 
 int bin_compare(const char* a, const char* b, int width) {
-    return detail::compare_by_value(a, b, width, bin_digit);
+    return detail::compare_by_value<bin_digit>(a, b, width);
 }
 
 char* bin_extract(const char* bin, char* out, int len) {

@@ -58,21 +58,18 @@ char* add_or_subtract(const char* a, const char* b, char* out, int len, int carr
 }
 
 // Shared body of ones_comp and twos_comp. A negative value is the inversion
-// of its magnitude's binary form, plus one in 2s complement. The magnitude
-// has at most `bits` bits, so every digit above the (bits+1)th equals it: the
-// form is made at no more than bits + 1 digits and sign-extended to the length.
+// of its magnitude's binary form, plus one in 2s complement, at any number of
+// digits: below bit 64 that is the wrap-around ~m or 0 - m of the 64-bit
+// magnitude m (which is below 2^bits), above it every digit is the sign,
+// '1' but for the 2s complement of -0. A value that is not negative is its
+// magnitude, '0's above it.
 char* complement_of(const char* dec, int len, char* out, bool twos, Bits bits) {
     bool negative = false;
     const Value magnitude = str_int(magnitude_of(dec, &negative), bits);
-    if (!negative || len <= 0) return dec_bin(magnitude, len, out, bits);
-    const int w = static_cast<int>(std::min(detail::width_of(len), detail::bit_count(bits) + 1));
-    char plain[max_value_bits + 2];
-    char inverted[max_value_bits + 2];
-    dec_bin(magnitude, w, plain, bits);
-    bin_not(plain, w, inverted);
-    if (!twos) return sign_extend(inverted, len, out);
-    bin_adder(inverted, "1", plain, w, 0, nullptr);  // the carry out of the top is dropped
-    return sign_extend(plain, len, out);
+    if (!negative) return detail::write_binary(magnitude, '0', detail::width_of(len), out);
+    const Value low = twos ? Value{0} - magnitude : ~magnitude;
+    const char high = twos && magnitude == 0 ? '0' : '1';
+    return detail::write_binary(low, high, detail::width_of(len), out);
 }
 
 // Shared body of ones_comp_dec and twos_comp_dec. The sign digit is the first

@@ -21,13 +21,9 @@ char num_char_hex(int value) {
     return num_char(value);
 }
 
-int char_num(char c) { return static_cast<signed char>(c) - 48; }
+int char_num(char c) { return detail::num_of(c); }
 
-int char_num_hex(char c) {
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return char_num(c);
-}
+int char_num_hex(char c) { return detail::num_of_hex(c); }
 
 int is_signed(const char* text) { return text[0] == '+' || text[0] == '-' ? 1 : 0; }
 
@@ -85,26 +81,30 @@ int dlw_strcmp(const char* a, const char* b) {
 
 namespace {
 
-char* fixed_width(Value value, int count, char* out, Value base) {
+// The last count digits of value in base 2^shift (2, 8 or 16), by shifts
+// and masks rather than divisions.
+char* fixed_width(Value value, int count, char* out, unsigned shift) {
     const std::size_t n = detail::width_of(count);
-    detail::fill_zeros(out, n);
-    for (std::size_t pos = n; pos-- > 0 && value != 0;) {
-        out[pos] = num_char_hex(static_cast<int>(value % base));
-        value /= base;
+    if (shift == 1) return detail::write_binary(value, '0', n, out);
+    const Value digit_mask = (Value{1} << shift) - 1;
+    for (std::size_t pos = n; pos-- > 0;) {
+        out[pos] = detail::digit_chars[value & digit_mask];
+        value >>= shift;
     }
+    out[n] = '\0';
     return out;
 }
 
 }  // namespace
 
 char* dec_bin(Value value, int count, char* out, Bits bits) {
-    return fixed_width(value & detail::value_mask(bits), count, out, 2);
+    return fixed_width(value & detail::value_mask(bits), count, out, 1);
 }
 char* dec_oct(Value value, int count, char* out, Bits bits) {
-    return fixed_width(value & detail::value_mask(bits), count, out, 8);
+    return fixed_width(value & detail::value_mask(bits), count, out, 3);
 }
 char* dec_hex(Value value, int count, char* out, Bits bits) {
-    return fixed_width(value & detail::value_mask(bits), count, out, 16);
+    return fixed_width(value & detail::value_mask(bits), count, out, 4);
 }
 
 char* dec_bin(std::uint32_t value, int count, char* out) { return dec_bin(value, count, out, Bits::b32); }
@@ -112,7 +112,7 @@ char* dec_oct(std::uint32_t value, int count, char* out) { return dec_oct(value,
 char* dec_hex(std::uint32_t value, int count, char* out) { return dec_hex(value, count, out, Bits::b32); }
 
 int dec_compare(const char* a, const char* b, int width) {
-    return detail::compare_by_value(a, b, width, char_num);
+    return detail::compare_by_value<detail::num_of>(a, b, width);
 }
 
 }  // namespace engine

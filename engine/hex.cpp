@@ -24,7 +24,7 @@ int hex_dec(const char* hex, int* value) { return detail::positional_value(hex, 
 Value hex_dec(const char* hex, Bits bits) { return detail::positional_value(hex, 4, bits); }
 
 int hex_compare(const char* a, const char* b, int width) {
-    return detail::compare_by_value(a, b, width, char_num_hex);
+    return detail::compare_by_value<detail::num_of_hex>(a, b, width);
 }
 
 }  // namespace engine

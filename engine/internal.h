@@ -37,12 +37,36 @@ inline char field_char(const char* text, std::size_t len, std::size_t width, std
 // ---- Digits ------------------------------------------------------------------
 
 // Value of c as a digit of base (2, 8, 10 or 16; hexadecimal letters in
-// either case), or -1 when c is not one.
+// either case), or -1 when c is not one. Inline, without a call to
+// char_num_hex: every digit of every text passes through here.
 inline int digit_value(char c, int base) {
-    const bool numeral = c >= '0' && c <= '9';
-    const bool letter = (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-    const int v = char_num_hex(c);
-    return (numeral || letter) && v < base ? v : -1;
+    const unsigned u = static_cast<unsigned char>(c);
+    const unsigned folded = u | 0x20u;  // 'A'..'F' to 'a'..'f'; no other byte lands there
+    int v = -1;
+    if (u - '0' < 10u)
+        v = static_cast<int>(u - '0');
+    else if (folded - 'a' < 6u)
+        v = static_cast<int>(folded - 'a') + 10;
+    return v < base ? v : -1;
+}
+
+// The digit of each value 0 to 15, as num_char_hex writes it.
+inline constexpr char digit_chars[] = "0123456789ABCDEF";
+
+// The binary digits of each value 0 to 15, four to a value.
+inline constexpr char nibble_digits[16][5] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
+                                              "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
+
+// Writes the last n binary digits of a number whose low 64 bits are low and
+// whose every higher bit is high ('0' or '1'), and the terminator: four
+// digits at a time from the right, as long as four whole ones remain.
+inline char* write_binary(Value low, char high, std::size_t n, char* out) {
+    out[n] = '\0';
+    std::size_t pos = n;
+    std::size_t bit = 0;
+    for (; pos >= 4 && bit < 64; pos -= 4, bit += 4) std::memcpy(out + pos - 4, nibble_digits[(low >> bit) & 15u], 4);
+    for (; pos > 0; --pos, ++bit) out[pos - 1] = bit >= 64 ? high : ((low >> bit) & 1u) != 0 ? '1' : '0';
+    return out;
 }
 
 // The one test per base of whether a character is a digit of it.
@@ -52,7 +76,8 @@ inline bool is_dec_digit(char c) { return digit_value(c, 10) >= 0; }
 inline bool is_hex_digit(char c) { return digit_value(c, 16) >= 0; }
 
 // Whether every character of text (none for the empty text) passes is_digit.
-inline bool all_digits(const char* text, bool (*is_digit)(char)) {
+template <typename IsDigit>
+inline bool all_digits(const char* text, IsDigit is_digit) {
     for (; *text != '\0'; ++text) {
         if (!is_digit(*text)) return false;
     }
@@ -99,19 +124,31 @@ inline constexpr int no_digit = INT_MIN;
 // Comparison by value of two digit texts, the shorter one widened with
 // leading '0's to the longer one (or to width): the leftmost position whose
 // digit values differ decides. 0 equal, 1 first greater, 2 second greater.
-inline int compare_by_value(const char* a, const char* b, int width, int (*digit)(char)) {
+// The positions where both texts are widening '0's decide nothing and are
+// passed over; the digit function is a template argument so that it inlines.
+template <int (*Digit)(char)>
+inline int compare_by_value(const char* a, const char* b, int width) {
     const std::size_t la = std::strlen(a);
     const std::size_t lb = std::strlen(b);
     std::size_t w = width_of(width);
     if (la > w) w = la;
     if (lb > w) w = lb;
-    for (std::size_t pos = 0; pos < w; ++pos) {
-        const int da = digit(field_char(a, la, w, pos));
-        const int db = digit(field_char(b, lb, w, pos));
+    for (std::size_t pos = w - (la > lb ? la : lb); pos < w; ++pos) {
+        const int da = Digit(field_char(a, la, w, pos));
+        const int db = Digit(field_char(b, lb, w, pos));
         if (da == no_digit || db == no_digit || da == db) continue;
         return da > db ? 1 : 2;
     }
     return 0;
+}
+
+// The digit values of comparisons in every base but binary: a character that
+// is not a digit weighs its code minus 48 (char_num and char_num_hex).
+inline int num_of(char c) { return static_cast<signed char>(c) - 48; }
+inline int num_of_hex(char c) {
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return num_of(c);
 }
 
 // ---- Expansion into binary -----------------------------------------------------

@@ -16,7 +16,7 @@ int oct_dec(const char* oct, int* value) { return detail::positional_value(oct, 
 Value oct_dec(const char* oct, Bits bits) { return detail::positional_value(oct, 3, bits); }
 
 int oct_compare(const char* a, const char* b, int width) {
-    return detail::compare_by_value(a, b, width, char_num);
+    return detail::compare_by_value<detail::num_of>(a, b, width);
 }
 
 }  // namespace engine
