@@ -2,7 +2,6 @@
 #include "controller/headless.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
 #include "controller/messages.h"
@@ -11,20 +10,44 @@ namespace controller {
 
 namespace {
 
-// Bounded copy that always terminates.
+// Bounded copy that always terminates. memchr stops at the terminator, so
+// no byte past it is read.
 void copy(char* dst, int size, const char* src) {
-    int i = 0;
-    for (; i < size - 1 && src[i] != '\0'; ++i) dst[i] = src[i];
-    dst[i] = '\0';
+    const std::size_t room = size > 1 ? static_cast<std::size_t>(size - 1) : 0u;
+    const void* end = std::memchr(src, '\0', room);
+    const std::size_t n = end ? static_cast<std::size_t>(static_cast<const char*>(end) - src) : room;
+    std::memcpy(dst, src, n);
+    dst[n] = '\0';
 }
+
+// strcmp(a, b) == 0 for the short labels, without a call.
+bool same_text(const char* a, const char* b) {
+    for (; *a == *b; ++a, ++b)
+        if (*a == '\0') return true;
+    return false;
+}
+
+// The message texts of Convert with their errors. The commands pass these
+// very arrays, so a text is recognised by its address first and by its
+// content only when it is a copy.
+struct KnownError {
+    const char* text;
+    Error error;
+};
+constexpr KnownError known_errors[] = {
+    {text::error_0x01, Error::empty},
+    {text::error_0x02, Error::invalid},
+    {text::error_0x03, Error::out_of_range},
+    {text::error_0x04, Error::sign},
+};
 
 }  // namespace
 
 Error error_of(const char* t) {
-    if (std::strcmp(t, text::error_0x01) == 0) return Error::empty;
-    if (std::strcmp(t, text::error_0x02) == 0) return Error::invalid;
-    if (std::strcmp(t, text::error_0x03) == 0) return Error::out_of_range;
-    if (std::strcmp(t, text::error_0x04) == 0) return Error::sign;
+    for (const KnownError& k : known_errors)
+        if (t == k.text) return k.error;
+    for (const KnownError& k : known_errors)
+        if (std::strcmp(t, k.text) == 0) return k.error;
     return Error::none;
 }
 
@@ -93,24 +116,33 @@ void MemoryWindow::set_text(int control, const char* t) {
 }
 
 void MemoryWindow::set_int(int control, int value, bool is_signed) {
+    // Plain decimal, written from the right: the magnitude in unsigned
+    // arithmetic, so that INT_MIN has one too.
     char buf[16];
-    if (is_signed)
-        std::snprintf(buf, sizeof buf, "%d", value);
-    else
-        std::snprintf(buf, sizeof buf, "%u", static_cast<unsigned>(static_cast<std::uint32_t>(value)));
-    set_text(control, buf);
+    char* p = buf + sizeof buf;
+    *--p = '\0';
+    const auto bits = static_cast<std::uint32_t>(value);
+    const bool negative = is_signed && value < 0;
+    std::uint32_t m = negative ? 0u - bits : bits;
+    do {
+        *--p = static_cast<char>('0' + m % 10u);
+        m /= 10u;
+    } while (m != 0);
+    if (negative) *--p = '-';
+    set_text(control, p);
 }
 
 Answer MemoryWindow::message(const char* t, const char*, MessageStyle style) {
-    if (std::strcmp(t, text::auto_detect_decimal) == 0) {
+    // Convert's errors are the messages of every run: they are told first.
+    const Error e = error_of(t);
+    if (e == Error::none && std::strcmp(t, text::auto_detect_decimal) == 0) {
         refused_decimal = true;
         return Answer::ok;
     }
-    if (std::strcmp(t, text::auto_detect_too_big) == 0) {
+    if (e == Error::none && std::strcmp(t, text::auto_detect_too_big) == 0) {
         refused_too_big = true;
         return Answer::ok;
     }
-    const Error e = error_of(t);
     if (e != Error::none && error_count < max_corrections + 1) errors[error_count++] = e;
     if (style != MessageStyle::question) return Answer::ok;
     if (answer == Answer::yes) {
@@ -184,9 +216,9 @@ Outcome answer_yes(MemoryWindow& w, Outcome last) {
 
 const char* text_for(const MemoryWindow& w, Base base) {
     const char* name = base_name(base);
-    if (std::strcmp(w.labels[0], name) == 0) return w.number;
+    if (same_text(w.labels[0], name)) return w.number;
     for (int i = 0; i < 3; ++i)
-        if (std::strcmp(w.labels[i + 1], name) == 0) return w.results[i];
+        if (same_text(w.labels[i + 1], name)) return w.results[i];
     return "";
 }
 
