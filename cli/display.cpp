@@ -11,10 +11,14 @@ std::size_t display_text(const char* text, std::size_t length, char* out, std::s
     std::size_t o = 0;
     for (std::size_t i = 0; i < length; ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
+        if (display_as_is(text[i])) {  // nearly every character
+            if (o + 1 >= out_size) break;
+            out[o++] = text[i];
+            continue;
+        }
         char piece[8];
         std::size_t n = 2;
-        if (c >= 0x20 && c < 0x7f && c != '\\') piece[0] = static_cast<char>(c), n = 1;
-        else if (c == '\\') piece[0] = '\\', piece[1] = '\\';
+        if (c == '\\') piece[0] = '\\', piece[1] = '\\';
         else if (c == '\t') piece[0] = '\\', piece[1] = 't';
         else if (c == '\r') piece[0] = '\\', piece[1] = 'r';
         else if (c == '\0') piece[0] = '\\', piece[1] = '0';

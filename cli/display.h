@@ -11,4 +11,10 @@ namespace cli {
 // length written.
 std::size_t display_text(const char* text, std::size_t length, char* out, std::size_t out_size);
 
+// Whether display_text writes c as it is: printable ASCII but the backslash.
+inline bool display_as_is(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 0x20 && u < 0x7f && u != '\\';
+}
+
 }  // namespace cli

@@ -28,7 +28,10 @@ public:
         }
     }
     void put(const char* s) { put(s, std::strlen(s)); }
-    void put(char c) { put(&c, 1); }
+    void put(char c) {
+        if (used_ == sizeof buf_) done();
+        buf_[used_++] = c;
+    }
     void number(long v) {
         char t[24];
         const int n = std::snprintf(t, sizeof t, "%ld", v);

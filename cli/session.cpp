@@ -45,8 +45,11 @@ const char* hint(int error) {
 // The number as given, for a person: escaped, and "..." after the 80
 // characters shown of a longer one.
 void put_given(Record& r, const char* text, std::size_t length) {
-    char shown[4 * controller::wide_box_chars + 8];
     const std::size_t n = length > controller::wide_box_chars ? controller::wide_box_chars : length;
+    std::size_t plain = 0;  // characters shown as they are, usually all
+    while (plain < n && display_as_is(text[plain])) ++plain;
+    if (plain == length) return r.put(text, length);
+    char shown[4 * controller::wide_box_chars + 8];
     r.put(shown, display_text(text, n, shown, sizeof shown));
     if (length > n) r.put("...");
 }
@@ -80,7 +83,11 @@ struct Session::Result {
     const char* reason;  // what is wrong, when not converted
     const char* remedy;  // how to put it right
     char reason_text[96];
-    char texts[4][controller::MemoryWindow::text_size];  // by Base
+    // By Base: the boxes of the window, or with --all-modes, where the
+    // window converts again before the results are shown, copies in kept.
+    const char* texts[4];
+    std::size_t lengths[4];
+    char kept[4][controller::MemoryWindow::text_size];
     int fixes;
     struct Fix {
         int error;
@@ -145,14 +152,16 @@ void Session::convert_one(const char* text, std::size_t length, Mode mode, Resul
         const controller::Correction& c = window_.corrections[i];
         Result::Fix& f = r.fix[r.fixes++];
         f.error = static_cast<int>(c.error);
-        std::memcpy(f.before, c.before, sizeof f.before);
-        std::memcpy(f.after, c.after, sizeof f.after);
+        std::memcpy(f.before, c.before, std::strlen(c.before) + 1);
+        std::memcpy(f.after, c.after, std::strlen(c.after) + 1);
     }
     if (o.converted) {
         r.converted = true;
         for (int b = 0; b < 4; ++b) {
             const char* t = controller::text_for(window_, static_cast<Base>(b));
-            std::memcpy(r.texts[b], t, std::strlen(t) + 1);
+            r.lengths[b] = std::strlen(t);
+            r.texts[b] = t;
+            if (options_.all_modes) r.texts[b] = static_cast<const char*>(std::memcpy(r.kept[b], t, r.lengths[b] + 1));
         }
     } else {
         r.error = static_cast<int>(o.error);
@@ -242,7 +251,7 @@ void Session::show(const char* text, std::size_t length, long line, const Result
                 if (r.converted) {
                     for (int b = 0; b < 4; ++b) {
                         o.put('\t');
-                        o.put(r.texts[b]);
+                        o.put(r.texts[b], r.lengths[b]);
                     }
                 } else {
                     o.put("\terror\t");
@@ -269,7 +278,7 @@ void Session::show(const char* text, std::size_t length, long line, const Result
                         o.put(",\"");
                         o.put(base_names[b]);
                         o.put("\":\"");
-                        o.put(r.texts[b]);
+                        o.put(r.texts[b], r.lengths[b]);
                         o.put('"');
                     }
                 } else {
