@@ -429,4 +429,24 @@ TEST(EngineModel, SixtyFourBitValues) {
             }
         }
     }
+    // Complements wider than the value: every digit above the 64th is the
+    // sign, at both value widths (1s complement -0 is all ones).
+    const struct { const char* text; std::int64_t v; Bits bits; } wide[] = {
+        {"-0", 0, Bits::b32}, {"-0", 0, Bits::b64}, {"0", 0, Bits::b64}, {"-1", -1, Bits::b32},
+        {"-5", -5, Bits::b64}, {"+5", 5, Bits::b32}, {"-2147483648", INT32_MIN, Bits::b32},
+        {"9223372036854775807", INT64_MAX, Bits::b64}, {"-9223372036854775808", INT64_MIN, Bits::b64},
+    };
+    for (const auto& c : wide) {
+        for (const int len : {65, 66, 67, 68, 69, 95}) {
+            SCOPED_TRACE(testing::Message() << c.text << " at length " << len);
+            const std::string above(static_cast<std::size_t>(len - 64), c.v < 0 ? '1' : '0');
+            const bool minus_zero = c.text[0] == '-' && c.v == 0;
+            Buf t, o;
+            EXPECT_EQ(engine::twos_comp(c.text, len, t.get(), c.bits), above + model::fixed(model::twos_pattern(c.v, 64), 2, 64));
+            if (c.v == INT64_MIN) continue;  // outside the 1s complement range
+            EXPECT_EQ(engine::ones_comp(c.text, len, o.get(), c.bits),
+                      minus_zero ? std::string(static_cast<std::size_t>(len), '1')
+                                 : above + model::fixed(model::ones_pattern(c.v, 64), 2, 64));
+        }
+    }
 }
