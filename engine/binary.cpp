@@ -13,8 +13,9 @@ namespace {
 // Regroups the last group_bits * n binary digits of bin into n digits of base
 // 2^group_bits. A group holding anything but '0' and '1' gives the digit '0'.
 // A character XOR '0' is 0 or 1 exactly for the two digits, so the OR of a
-// group's characters XOR '0' tells whether all of them are digits. The
-// group's size is a template argument, so that its loop unrolls.
+// group's characters XOR '0' tells whether all of them are digits; only then
+// is the value gathered from them the digit's. The group's size is a
+// template argument, so that its loop unrolls.
 template <std::size_t group_bits>
 char* regroup(const char* bin, char* out, int n) {
     const std::size_t count = detail::width_of(n);
@@ -31,13 +32,13 @@ char* regroup(const char* bin, char* out, int n) {
             for (std::size_t k = 0; k < group_bits; ++k) {
                 const unsigned d = static_cast<unsigned char>(group[k]) ^ unsigned{'0'};
                 seen |= d;
-                v = (v << 1) | (d & 1u);
+                v = (v << 1) | d;
             }
         } else {
             for (std::size_t pos = first; pos < first + group_bits; ++pos) {
                 const unsigned d = pos < pad ? 0u : static_cast<unsigned char>(bin[skip + (pos - pad)]) ^ unsigned{'0'};
                 seen |= d;
-                v = (v << 1) | (d & 1u);
+                v = (v << 1) | d;
             }
         }
         out[q] = (seen & ~1u) == 0 ? detail::digit_chars[v] : '0';

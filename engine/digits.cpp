@@ -40,13 +40,10 @@ char* extract_value_of_signed(const char* src, char* dst) {
 int is_valid_dec(const char* text) { return detail::all_digits(text, detail::is_dec_digit) ? 1 : 0; }
 
 Value str_int(const char* text, Bits bits) {
-    const std::size_t len = std::strlen(text);
+    // Horner's rule from the left: the same sum of digit times power of ten
+    // modulo 2^64 as weighing each digit from the right, one product a digit.
     Value sum = 0;
-    Value weight = 1;
-    for (std::size_t i = len; i-- > 0;) {
-        sum += static_cast<Value>(static_cast<std::int64_t>(char_num(text[i]))) * weight;
-        weight *= 10u;
-    }
+    for (; *text != '\0'; ++text) sum = sum * 10u + static_cast<Value>(static_cast<std::int64_t>(char_num(*text)));
     return sum & detail::value_mask(bits);
 }
 
