@@ -238,9 +238,7 @@ Next run_once(Window& w) {
     Run r(range_at(value_bits()));
     const bool accepted = classify(w, r, box_size());
     if (accepted) {
-        std::memset(r.r1, 0, sizeof r.r1);
-        std::memset(r.r2, 0, sizeof r.r2);
-        std::memset(r.r3, 0, sizeof r.r3);
+        // The result strings are still as the fresh run left them: empty.
         if (dec) {
             // A "-" in unsigned mode has no row: it is reported as 0x04.
             if (!(us && r.sign && !r.plus)) row_dec(r);
