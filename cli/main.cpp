@@ -72,9 +72,11 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
+    // Standard output is collected by its sink, which hands stdio whole
+    // buffers: stdio passes them straight on.
     static char out_buffer[1 << 16];
-    std::setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
-    cli::FileSink out(stdout), err(stderr);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    cli::FileSink out(stdout, out_buffer, sizeof out_buffer), err(stderr);
 
     cli::Options options;
     char message[cli::message_size];
