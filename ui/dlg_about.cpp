@@ -12,7 +12,7 @@ const char CONTACT_EMAIL[] = QNS_CONTACT_EMAIL;
 // Read-only boxes rather than static texts, so that the addresses can be
 // selected and copied.
 const AddressBox address_boxes[] = {
-    {IDC_ABOUT_EMAIL, {57, 114, 131, 124}, CONTACT_EMAIL, AddressLook::bordered_centred},
+    {IDC_ABOUT_EMAIL, {47, 114, 141, 124}, CONTACT_EMAIL, AddressLook::bordered_centred},
     {IDC_ABOUT_URL, {11, 127, 179, 137}, URL, AddressLook::bordered_centred},
 };
 
@@ -33,7 +33,7 @@ HICON show_picture(HWND window, int control, int icon_id, int pixels) {
 
 }  // namespace
 
-INT_PTR CALLBACK DialogAboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK DialogAboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_INITDIALOG:
             open_white_window(hwnd, address_boxes);
@@ -45,5 +45,5 @@ INT_PTR CALLBACK DialogAboutProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
             picture = nullptr;
             break;
     }
-    return white_window_message(hwnd, msg, wParam);
+    return white_window_message(hwnd, msg, wParam, lParam);
 }

@@ -3,10 +3,23 @@
 #include "controller/controller.h"
 #include "ui/dialogs.h"
 #include "ui/resource.h"
+#include "ui/text_overlay.h"
+
+namespace {
+
+// The detected length, and the line drawn under it, over the sentence's
+// blanks.
+const Overlay fields[] = {
+    {IDC_LENGTH_VALUE, 0, "length is"},
+    {IDC_LENGTH_VALUE, 1, "length is"},
+};
+
+}  // namespace
 
 INT_PTR CALLBACK DlgAutoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
         case WM_INITDIALOG:
+            lay_over_texts(hwnd, fields);
             SetDlgItemInt(hwnd, IDC_LENGTH_VALUE, static_cast<UINT>(controller::len), FALSE);
             return 1;
         case WM_COMMAND:

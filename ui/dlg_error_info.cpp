@@ -68,11 +68,12 @@ const char* error_info_text(int em) {
 
 }  // namespace
 
-INT_PTR CALLBACK DlgEmsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK DlgEmsgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_INITDIALOG) {
         open_white_window(hwnd);
         SetDlgItemTextA(hwnd, IDC_ERROR_TEXT, error_info_text(controller::em));
+        fit_texts(hwnd);
         return 1;
     }
-    return white_window_message(hwnd, msg, wParam);
+    return white_window_message(hwnd, msg, wParam, lParam);
 }

@@ -15,10 +15,11 @@ const AddressBox address_boxes[] = {
 
 }  // namespace
 
-INT_PTR CALLBACK DialogHelpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK DialogHelpProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_INITDIALOG) {
         open_white_window(hwnd, address_boxes);
+        fit_texts(hwnd);
         return 1;
     }
-    return white_window_message(hwnd, msg, wParam);
+    return white_window_message(hwnd, msg, wParam, lParam);
 }

@@ -3,12 +3,21 @@
 #include "controller/length_tools.h"
 #include "ui/dialogs.h"
 #include "ui/resource.h"
+#include "ui/text_overlay.h"
 
 namespace {
 
 // Room for any length a user would type; the box takes no more, so what is
 // read is always the whole text.
 constexpr int typed_limit = 32;
+
+// The current length over its sentence's blanks; the box, and the line
+// drawn under it, over the other's.
+const Overlay fields[] = {
+    {IDC_LENGTH_VALUE, 0, "calculation is"},
+    {IDC_LENGTH_EDIT, 0, "preferred length:"},
+    {IDC_LENGTH_EDIT, 1, "preferred length:"},
+};
 
 // Set: a length of 1..32 is stored and the dialog ends; anything else is
 // refused, and the dialog stays open unless the user gives up (Cancel).
@@ -31,6 +40,7 @@ void take_length(HWND hwnd) {
 INT_PTR CALLBACK DialogSetLenProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
         case WM_INITDIALOG:
+            lay_over_texts(hwnd, fields);
             SendDlgItemMessageA(hwnd, IDC_LENGTH_EDIT, EM_LIMITTEXT, typed_limit, 0);
             SetDlgItemInt(hwnd, IDC_LENGTH_VALUE, static_cast<UINT>(controller::len), FALSE);
             SetDlgItemInt(hwnd, IDC_LENGTH_EDIT, static_cast<UINT>(controller::len), FALSE);

@@ -2,6 +2,8 @@
 // their font.
 #include "ui/info_window.h"
 
+#include "ui/text_overlay.h"
+
 namespace {
 
 // Created when a white window opens and released when it closes; only one of
@@ -26,6 +28,24 @@ HFONT create_address_font(HWND window) {
                        "Tahoma");
 }
 
+bool is_static(HWND c) {
+    char name[16] = {};
+    GetClassNameA(c, name, sizeof name);
+    return lstrcmpiA(name, "Static") == 0;
+}
+
+// The size a control's text takes in its own font, drawn with `flags`
+// within `width`.
+SIZE text_size(HWND c, const char* text, int n, UINT flags, int width) {
+    HDC dc = GetDC(c);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(c, WM_GETFONT, 0, 0)));
+    RECT r{0, 0, width, 0};
+    DrawTextA(dc, text, n, &r, flags | DT_CALCRECT);
+    SelectObject(dc, old);
+    ReleaseDC(c, dc);
+    return {r.right, r.bottom};
+}
+
 void create_address_box(HWND window, const AddressBox& b) {
     RECT r = b.place;
     MapDialogRect(window, &r);
@@ -48,12 +68,43 @@ void open_white_window(HWND window, std::span<const AddressBox> boxes) {
     for (const AddressBox& b : boxes) create_address_box(window, b);
 }
 
-INT_PTR white_window_message(HWND window, UINT msg, WPARAM wParam) {
+void fit_texts(HWND window) {
+    for (HWND t = GetWindow(window, GW_CHILD); t; t = GetWindow(t, GW_HWNDNEXT)) {
+        const LONG style = GetWindowLongA(t, GWL_STYLE);
+        if (!is_static(t) || (style & SS_TYPEMASK) != SS_LEFT) continue;
+        char text[2048];
+        const int n = GetWindowTextA(t, text, sizeof text);
+        const RECT tr = rect_in(window, t);
+        const UINT flags = DT_WORDBREAK | DT_EXPANDTABS | (style & SS_NOPREFIX ? DT_NOPREFIX : 0);
+        const int grow = n ? text_size(t, text, n, flags, tr.right - tr.left).cy - (tr.bottom - tr.top) : 0;
+        if (grow <= 0) continue;
+        // The text and the frames around it grow; what stands below moves
+        // down.
+        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            const RECT cr = rect_in(window, c);
+            if (cr.top <= tr.top && cr.bottom >= tr.bottom)
+                SetWindowPos(c, nullptr, 0, 0, cr.right - cr.left, cr.bottom - cr.top + grow,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            else if (cr.top >= tr.bottom)
+                SetWindowPos(c, nullptr, cr.left, cr.top + grow, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        // The window too, keeping its middle where it was.
+        RECT wr{};
+        GetWindowRect(window, &wr);
+        SetWindowPos(window, nullptr, wr.left, wr.top - grow / 2, wr.right - wr.left, wr.bottom - wr.top + grow,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+INT_PTR white_window_message(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CTLCOLOREDIT:  // read-only edit boxes send WM_CTLCOLORSTATIC
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<INT_PTR>(BackgroundColor1);
+        case WM_DRAWITEM:
+            draw_tabbed_text(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), BackgroundColor1);
+            return 1;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDCANCEL) EndDialog(window, 0);
             return 1;

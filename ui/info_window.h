@@ -22,8 +22,15 @@ struct AddressBox {
 // in a Tahoma font of the dialog font's height, the address boxes.
 void open_white_window(HWND window, std::span<const AddressBox> boxes = {});
 
+// Gives each left-aligned text of a white window the height its lines take
+// at this scale: a text that would lose its last lines grows, with the frame
+// around it and the window, and what stands below it moves down. Nothing
+// changes where the template's room suffices.
+void fit_texts(HWND window);
+
 // The messages that every white window answers alike: the colour messages
-// (white, transparent text), OK / Escape / the close box (the dialog ends
+// (white, transparent text), owner-drawn texts (white, with tab stops of
+// their own: draw_tabbed_text), OK / Escape / the close box (the dialog ends
 // with 0) and, when it closes, the release of the brush and the font.
 // Returns what the dialog procedure returns for msg.
-INT_PTR white_window_message(HWND window, UINT msg, WPARAM wParam);
+INT_PTR white_window_message(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

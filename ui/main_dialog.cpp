@@ -6,6 +6,7 @@
 #include "controller/controller.h"
 #include "ui/dialogs.h"
 #include "ui/resource.h"
+#include "ui/text_overlay.h"
 #include "ui/version.h"
 #include "ui/win32_window.h"
 
@@ -73,6 +74,13 @@ void show_choice(HWND hwnd, HMENU menu, int status_field, const Choice (&group)[
     }
 }
 
+// The status fields stand over the blank stretches of the status caption.
+const Overlay status_fields[] = {
+    {IDC_STATUS_BASE, 0, "Base ="},
+    {IDC_STATUS_MODE, 0, "Mode ="},
+    {IDC_STATUS_LENGTH, 0, "length ="},
+};
+
 // Redraws the status line and the radio marks of the Base and Mode menus
 // from the settings.
 void update_stats(HWND hwnd) {
@@ -115,6 +123,7 @@ void initialise(HWND hwnd) {
     load_icons(hwnd, instance);
     load_menu(hwnd, instance);
 
+    lay_over_texts(hwnd, status_fields);
     update_stats(hwnd);
 }
 
