@@ -1,6 +1,8 @@
 // Binary digit strings: validation, value, regrouping into hexadecimal and
 // octal digits, comparison and cutting to a length.
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 #include "engine/engine.h"
@@ -10,12 +12,41 @@ namespace engine {
 
 namespace {
 
+// A character XOR '0' is 0 or 1 exactly for the two binary digits, so the OR
+// of characters XOR '0' tells whether all of them are digits; only then is the
+// value gathered from them theirs.
+
+// The value of the n (at most 64) characters at text when all of them are
+// binary digits, in value; false when one is not. Eight characters at a time
+// where bytes are stored little end first: their XOR '0' is eight bytes of 0
+// or 1, and the product with 0x8040201008040201 gathers them, the first
+// character's bit highest, in its top byte (every partial product lands on a
+// bit of its own, so no carry disturbs it).
+bool binary_value(const char* text, std::size_t n, Value* value) {
+    Value v = 0;
+    std::uint64_t stray = 0;
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t x = 0;
+            std::memcpy(&x, text + i, 8);
+            x ^= 0x3030303030303030u;
+            stray |= x & 0xFEFEFEFEFEFEFEFEu;
+            v = (v << 8) | ((x * 0x8040201008040201u) >> 56);
+        }
+    }
+    for (; i < n; ++i) {
+        const unsigned d = static_cast<unsigned char>(text[i]) ^ unsigned{'0'};
+        stray |= d & ~1u;
+        v = (v << 1) | (d & 1u);
+    }
+    *value = v;
+    return stray == 0;
+}
+
 // Regroups the last group_bits * n binary digits of bin into n digits of base
 // 2^group_bits. A group holding anything but '0' and '1' gives the digit '0'.
-// A character XOR '0' is 0 or 1 exactly for the two digits, so the OR of a
-// group's characters XOR '0' tells whether all of them are digits; only then
-// is the value gathered from them the digit's. The group's size is a
-// template argument, so that its loop unrolls.
+// The group's size is a template argument, so that its loop unrolls.
 template <std::size_t group_bits>
 char* regroup(const char* bin, char* out, int n) {
     const std::size_t count = detail::width_of(n);
@@ -23,6 +54,15 @@ char* regroup(const char* bin, char* out, int n) {
     const std::size_t width = count * group_bits;
     const std::size_t pad = width > len ? width - len : 0;   // '0's in front of the text
     const std::size_t skip = len > width ? len - width : 0;  // characters in front of the field
+    Value v = 0;
+    if (width - pad <= 64 && binary_value(bin + skip, len - skip, &v)) {
+        // The usual case: the text's part of the field is one value of at
+        // most 64 bits, written out digit by digit from the right.
+        for (std::size_t q = count; q-- > 0; v >>= group_bits) out[q] = detail::digit_chars[v & ((1u << group_bits) - 1)];
+        out[count] = '\0';
+        return out;
+    }
+    // Group by group, a group with a stray character giving '0'.
     for (std::size_t q = 0; q < count; ++q) {
         const std::size_t first = q * group_bits;
         unsigned v = 0;
