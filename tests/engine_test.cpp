@@ -232,6 +232,15 @@ TEST(Binary, Regrouping) {
         {engine::bin_oct, "00011111", 2, "37"},
         {engine::bin_oct, "111111111", 3, "777"},
         {engine::bin_oct, "11211", 2, "30"},
+        // Eight characters are read at a time: a stray one at either end of
+        // such a run, or a byte above 0x7F, still spoils only its group.
+        {engine::bin_hex, "x1111111", 2, "0F"},
+        {engine::bin_hex, "1111111x", 2, "F0"},
+        {engine::bin_hex, "1010\xb1" "1110000", 3, "A00"},
+        // A field of more than 64 digits is no 64-bit value.
+        {engine::bin_hex, rep(64, '1'), 16, "FFFFFFFFFFFFFFFF"},
+        {engine::bin_hex, rep(65, '1'), 17, "1FFFFFFFFFFFFFFFF"},
+        {engine::bin_oct, "1" + rep(64, '0'), 22, "2000000000000000000000"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.src);
