@@ -45,14 +45,17 @@ constexpr Range range64 = {Bits::b64, "18446744073709551616", "92233720368547758
 const Range& range_at(int bits) { return bits > 32 ? range64 : range32; }
 
 // Working state of one run; fresh for every run.
+// Every string starts as the empty text and is only read as far as its
+// terminator, so the buffers need no clearing beyond their first byte (which
+// would cost more than the rest of a run).
 struct Run {
-    explicit Run(const Range& r) : range(r) {}
+    explicit Run(const Range& r) : range(r) { input[0] = value[0] = r1[0] = r2[0] = r3[0] = '\0'; }
     const Range& range;
-    char input[wide_box_size] = {};
-    char value[wide_box_size] = {};  // signed decimal input without its sign
-    char r1[result_size] = {};
-    char r2[result_size] = {};
-    char r3[result_size] = {};
+    char input[wide_box_size];
+    char value[wide_box_size];  // signed decimal input without its sign
+    char r1[result_size];
+    char r2[result_size];
+    char r3[result_size];
     bool sign = false;      // the text begins with '+' or '-'
     bool plus = false;      // ... with '+' (decimal input only)
     bool valid = false;     // only characters of the base
@@ -238,7 +241,6 @@ Next run_once(Window& w) {
     Run r(range_at(value_bits()));
     const bool accepted = classify(w, r, box_size());
     if (accepted) {
-        // The result strings are still as the fresh run left them: empty.
         if (dec) {
             // A "-" in unsigned mode has no row: it is reported as 0x04.
             if (!(us && r.sign && !r.plus)) row_dec(r);

@@ -20,13 +20,6 @@ void copy(char* dst, int size, const char* src) {
     dst[n] = '\0';
 }
 
-// strcmp(a, b) == 0 for the short labels, without a call.
-bool same_text(const char* a, const char* b) {
-    for (; *a == *b; ++a, ++b)
-        if (*a == '\0') return true;
-    return false;
-}
-
 // The message texts of Convert with their errors. The commands pass these
 // very arrays, so a text is recognised by its address first and by its
 // content only when it is a copy.
@@ -113,6 +106,15 @@ void MemoryWindow::set_text(int control, const char* t) {
         }
     }
     copy(dst, text_size, t);
+    if (dst == labels[0] || dst == labels[1] || dst == labels[2] || dst == labels[3]) find_bases();
+}
+
+void MemoryWindow::find_bases() {
+    for (int b = 0; b < 4; ++b) {
+        box_of_[b] = -1;
+        for (int i = 0; i < 4 && box_of_[b] < 0; ++i)
+            if (std::strcmp(labels[i], base_name(static_cast<Base>(b))) == 0) box_of_[b] = static_cast<signed char>(i);
+    }
 }
 
 void MemoryWindow::set_int(int control, int value, bool is_signed) {
@@ -215,11 +217,9 @@ Outcome answer_yes(MemoryWindow& w, Outcome last) {
 }
 
 const char* text_for(const MemoryWindow& w, Base base) {
-    const char* name = base_name(base);
-    if (same_text(w.labels[0], name)) return w.number;
-    for (int i = 0; i < 3; ++i)
-        if (same_text(w.labels[i + 1], name)) return w.results[i];
-    return "";
+    const int box = w.box_of_[static_cast<int>(base)];
+    if (box < 0) return "";
+    return box == 0 ? w.number : w.results[box - 1];
 }
 
 bool auto_length(MemoryWindow& w, const char* t) {

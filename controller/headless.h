@@ -61,7 +61,7 @@ public:
 
     char number[text_size] = {};
     char results[3][text_size] = {};
-    char labels[4][text_size] = {};  // number box, then result boxes 1..3
+    char labels[4][text_size] = {};  // number box, then result boxes 1..3 (written by set_text)
 
     // What the last convert() showed: the errors in the order they were
     // reported, and the corrections that Yes answers applied.
@@ -84,9 +84,15 @@ public:
 
 private:
     friend Outcome answer_yes(MemoryWindow& w, Outcome last);
+    friend const char* text_for(const MemoryWindow& w, Base base);
     char* box(int control);
+    void find_bases();
     bool correcting_ = false;  // a Yes was given; the next number box write is its correction
     Error pending_ = Error::none;
+    // By Base, the box under that base's label (0 the number box, 1 to 3
+    // the result boxes, -1 none), found again whenever a label is written:
+    // labels change with the base, texts with every Convert.
+    signed char box_of_[4] = {-1, -1, -1, -1};
 };
 
 // Makes the settings those of s: base (with its labels), mode, length and the
