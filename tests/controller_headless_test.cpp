@@ -202,21 +202,27 @@ TEST(Headless, TextForEveryBase) {
         {Base::oct, Mode::us, 10, "7777"},  {Base::hex, Mode::twos, 12, "0xFFF"}, {Base::hex, Mode::us, 32, "12g"},
     };
     const char* const names[4] = {"Dec", "Bin", "Oct", "Hex"};
+    // Each case in a window of its own, and in one window that all cases
+    // share, whose labels change with the base from case to case.
+    controller::MemoryWindow shared;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        controller::MemoryWindow w;
-        fresh(w, c.base, c.mode, c.length);
-        controller::convert(w, c.text);
-        expect::Settings m;
-        m.base = static_cast<expect::Base>(c.base);
-        m.mode = static_cast<expect::Mode>(c.mode);
-        m.len = c.length;
-        const auto boxes = expect::convert_once(m, c.text).boxes;
-        const auto labels = expect::labels(m.base);
-        for (int b = 0; b < 4; ++b) {
-            const auto at = std::find(labels.begin(), labels.end(), names[b]) - labels.begin();
-            const std::string want = at == 0 ? c.text : boxes[static_cast<std::size_t>(at - 1)];
-            EXPECT_EQ(controller::text_for(w, static_cast<Base>(b)), want) << names[b];
+        for (const bool reused : {false, true}) {
+            SCOPED_TRACE(std::string(c.text) + (reused ? " in a window used before" : ""));
+            controller::MemoryWindow own;
+            controller::MemoryWindow& w = reused ? shared : own;
+            fresh(w, c.base, c.mode, c.length);
+            controller::convert(w, c.text);
+            expect::Settings m;
+            m.base = static_cast<expect::Base>(c.base);
+            m.mode = static_cast<expect::Mode>(c.mode);
+            m.len = c.length;
+            const auto boxes = expect::convert_once(m, c.text).boxes;
+            const auto labels = expect::labels(m.base);
+            for (int b = 0; b < 4; ++b) {
+                const auto at = std::find(labels.begin(), labels.end(), names[b]) - labels.begin();
+                const std::string want = at == 0 ? c.text : boxes[static_cast<std::size_t>(at - 1)];
+                EXPECT_EQ(controller::text_for(w, static_cast<Base>(b)), want) << names[b];
+            }
         }
     }
 }
