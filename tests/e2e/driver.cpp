@@ -2,7 +2,7 @@
 // start_test_driver() just before it runs its main window; the driver thread
 // then works the real window the way a user would, checks what it shows,
 // prints "N passed, N failed" and ends the program. QNS_DRIVER chooses what
-// it does: full, monkey, glyphs, screenshot, or one way of ending the program
+// it does: full, monkey, glyphs, layout, screenshot, or one way of ending the program
 // (exit, escape, close). QNS_DRIVER_TRACE=1 logs every message and window
 // with a time stamp, for finding out where a run stalls.
 #include <windows.h>
@@ -70,8 +70,11 @@ DWORD WINAPI driver_main(LPVOID) {
         run_monkey(ui, report, seed, steps, budget);
     } else if (scenario == "glyphs") {
         run_glyphs(ui, report);
+    } else if (scenario == "layout") {
+        run_layout(ui, report);
     } else if (scenario == "screenshot") {
-        run_screenshot(ui, report, windows_path(env("QNS_SCREENSHOT", "screenshot.bmp")));
+        run_screenshot(ui, report, windows_path(env("QNS_SCREENSHOT", "screenshot.bmp")),
+                       std::atoi(env("QNS_SCREENSHOT_LENGTH", "8").c_str()));
     } else if (scenario == "exit" || scenario == "escape" || scenario == "close") {
         quick_look(ui, report);
         way = scenario;

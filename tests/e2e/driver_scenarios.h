@@ -11,11 +11,16 @@ namespace e2e {
 void run_full(Ui& ui, Report& report);
 // Seeded random commands, texts and answers for about a minute.
 void run_monkey(Ui& ui, Report& report, unsigned seed, int max_steps, int time_budget_ms);
-// Every byte 0x20..0xFF typed, pasted and set into every edit box and drawn;
-// the status line's fields inside the caption's blank stretches.
+// Every byte 0x20..0xFF typed, pasted and set into every edit box and drawn.
 void run_glyphs(Ui& ui, Report& report);
-// Decimal 255 converted at 8 bits, then the window saved as a BMP file.
-void run_screenshot(Ui& ui, Report& report, const std::string& bmp_path);
+// Every window at the display's scale: texts in full, none covered.
+void run_layout(Ui& ui, Report& report);
+// Decimal 255 converted at len bits (8 or more), then the window saved as a
+// BMP file.
+void run_screenshot(Ui& ui, Report& report, const std::string& bmp_path, int len);
+
+// Saves a window, frame and all, as a BMP file.
+bool save_window(HWND w, const std::string& path);
 
 // A path given in the Unix form names the same file through drive Z:.
 std::string windows_path(const std::string& path);

@@ -1,5 +1,6 @@
-// The picture of the main window shown by the README: decimal 255 converted
-// at 8 bits, copied from the window's own device context into a BMP file.
+// The pictures of the main window shown by the README: decimal 255 converted
+// at 8 bits (or another length of 8 or more), copied from the window's own
+// device context into a BMP file.
 #include <cstdio>
 #include <vector>
 
@@ -15,8 +16,6 @@ std::string windows_path(const std::string& path) {
         if (c == '/') c = '\\';
     return p;
 }
-
-namespace {
 
 bool save_window(HWND w, const std::string& path) {
     RECT r{};
@@ -58,15 +57,14 @@ bool save_window(HWND w, const std::string& path) {
     return written;
 }
 
-}  // namespace
-
-void run_screenshot(Ui& ui, Report& report, const std::string& bmp_path) {
+void run_screenshot(Ui& ui, Report& report, const std::string& bmp_path, int len) {
     Session t(ui, report);
-    t.context("screenshot");
-    t.set_len(8);
+    t.context("screenshot at " + std::to_string(len) + " bits");
+    t.set_len(len);
     t.check_state();
     t.convert("255");
-    t.results_match(t.results(), {"11111111", "377", "FF"});
+    const auto zeros = [](int n) { return std::string(static_cast<std::size_t>(n), '0'); };
+    t.results_match(t.results(), {zeros(len - 8) + "11111111", zeros((len + 2) / 3 - 3) + "377", zeros((len + 3) / 4 - 2) + "FF"});
     // Put the caret at the end of the number, as after typing it.
     SendMessageA(GetDlgItem(ui.main(), 390), EM_SETSEL, 3, 3);
     report.check(ui.drawn(ui.main()), "window drawn");

@@ -136,6 +136,7 @@ DWORD WINAPI send_job(LPVOID p) {
 // thread takes one from its queue, everything posted before it has been
 // handled. A message hook on that thread sees them.
 constexpr UINT marker_msg = WM_APP + 0x5151;
+constexpr LPARAM redraw_marker = 1;
 volatile LONG g_marker_seen = 0;
 LONG g_marker_sent = 0;
 HHOOK g_hook = nullptr;
@@ -147,6 +148,13 @@ LRESULT CALLBACK getmessage_hook(int code, WPARAM wp, LPARAM lp) {
     if (code == HC_ACTION && wp == PM_REMOVE) {
         auto* msg = reinterpret_cast<MSG*>(lp);
         if (msg->message == marker_msg) {
+            // A whole window drawn at once by its own thread: its overlapping
+            // controls then paint in their order (the status caption before
+            // the fields over it), which another thread's redraw, racing the
+            // painting, does not keep.
+            if (msg->lParam == redraw_marker)
+                RedrawWindow(msg->hwnd, nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
             InterlockedExchange(&g_marker_seen, static_cast<LONG>(msg->wParam));
             SetEvent(g_marker_event);
             msg->message = WM_NULL;  // nothing for the window itself
@@ -156,9 +164,9 @@ LRESULT CALLBACK getmessage_hook(int code, WPARAM wp, LPARAM lp) {
 }
 
 // Posts a marker to a window; 0 when the window is gone.
-LONG post_marker(HWND h) {
+LONG post_marker(HWND h, LPARAM what = 0) {
     const LONG seq = ++g_marker_sent;
-    return PostMessageA(h, marker_msg, static_cast<WPARAM>(seq), 0) ? seq : 0;
+    return PostMessageA(h, marker_msg, static_cast<WPARAM>(seq), what) ? seq : 0;
 }
 
 // Markers come out of the queue in the order they were posted (one posted
@@ -476,11 +484,12 @@ void Ui::post_key(HWND f, UINT vk) {
     PostMessageA(f, WM_KEYUP, vk, static_cast<LPARAM>(1 | (scan << 16) | 0xC0000000u));
 }
 
-void Ui::settle() {
-    const LONG seq = post_marker(main_);
+void Ui::settle() { wait_marker(main_, post_marker(main_)); }
+
+void Ui::wait_marker(HWND h, LONG seq) {
     const ULONGLONG deadline = GetTickCount64() + step_limit_ms;
-    while (seq && !marker_seen(seq) && IsWindow(main_)) {
-        if (GetTickCount64() > deadline) hung(report_, "main window did not get back to its message loop");
+    while (seq && !marker_seen(seq) && IsWindow(h)) {
+        if (GetTickCount64() > deadline) hung(report_, "the window did not get back to its message loop");
         WaitForSingleObject(g_marker_event, 16);
     }
 }
@@ -488,7 +497,7 @@ void Ui::settle() {
 bool Ui::drawn(HWND w) {
     const ULONGLONG deadline = GetTickCount64() + step_limit_ms;
     for (;;) {
-        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        wait_marker(w, post_marker(w, redraw_marker));
         settle();
         BOOL pending = GetUpdateRect(w, nullptr, FALSE);
         EnumChildWindows(

@@ -142,6 +142,8 @@ private:
     // taken for a new window.
     void wait_gone(HWND h, const std::string& title);
     bool busy(HWND h) const;
+    // Waits until the marker seq posted to h has come out of the queue.
+    void wait_marker(HWND h, LONG seq);
 
     Report& report_;
     HWND main_ = nullptr;
