@@ -9,6 +9,14 @@ void LineSplitter::feed(const char* data, std::size_t n, Session& session) {
     while (n > 0) {
         const void* lf = std::memchr(data, '\n', n);
         const std::size_t part = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : n;
+        if (lf && length_ == 0) {
+            // A whole line within the chunk: handed over where it is.
+            const std::size_t cr = part > 0 && data[part - 1] == '\r' ? 1 : 0;
+            session.number(data, part - cr, ++line_);
+            data += part + 1;
+            n -= part + 1;
+            continue;
+        }
         if (part > 0) {
             if (length_ < kept_bytes) {
                 std::size_t k = kept_bytes - length_;
