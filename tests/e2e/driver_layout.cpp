@@ -10,9 +10,7 @@
 // is what the control really draws, printed into a bitmap; the sizes are
 // measured with each control's own font.
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -41,11 +39,6 @@ RECT rect_in(HWND parent, HWND w) {
     GetWindowRect(w, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-std::string show(const RECT& r) {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + ")";
 }
 
 // Where a control's text ink lies: the pixels it draws that differ from its
@@ -140,17 +133,6 @@ std::vector<HWND> drawn_children(HWND w) {
     return out;
 }
 
-void save_picture(HWND w, const std::string& name) {
-    static std::vector<std::string> saved;
-    const char* dir = std::getenv("QNS_LAYOUT_PICTURES");
-    if (!dir || !*dir || std::find(saved.begin(), saved.end(), name) != saved.end()) return;
-    saved.push_back(name);
-    std::string file = name;
-    for (char& ch : file)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    save_window(w, windows_path(std::string(dir) + "/" + file + ".bmp"));
-}
-
 // Everything a window shows, checked as described at the top.
 void check_window(Session& t, HWND w, const std::string& what) {
     Ui& ui = t.ui;
@@ -187,8 +169,8 @@ void check_window(Session& t, HWND w, const std::string& what) {
                 if (!IntersectRect(&both, &me, &other)) continue;
                 int covered = 0;
                 for (const POINT& p : ink.points) covered += PtInRect(&other, p) ? 1 : 0;
-                r.check(covered == 0, name + " clear of " + class_of(kids[j]) + " " + id_of(kids[j]) + " " +
-                                          show(other) + " drawn over it (" + std::to_string(covered) + " pixels)");
+                r.check(covered == 0, name + " clear of " + class_of(kids[j]) + " " + id_of(kids[j]) +
+                                          " drawn over it (" + std::to_string(covered) + " pixels covered)");
             }
         } else if (cls == "Button") {
             const LONG type = style & BS_TYPEMASK;
@@ -204,7 +186,6 @@ void check_window(Session& t, HWND w, const std::string& what) {
                         ", has " + std::to_string(fr.right - fr.left) + " x " + std::to_string(fr.bottom - fr.top));
         }
     }
-    save_picture(w, what);
 }
 
 // A command whose windows are each checked, then answered: message boxes

@@ -19,9 +19,6 @@ void run_layout(Ui& ui, Report& report);
 // BMP file.
 void run_screenshot(Ui& ui, Report& report, const std::string& bmp_path, int len);
 
-// Saves a window, frame and all, as a BMP file.
-bool save_window(HWND w, const std::string& path);
-
 // A path given in the Unix form names the same file through drive Z:.
 std::string windows_path(const std::string& path);
 

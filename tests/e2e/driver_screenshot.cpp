@@ -17,6 +17,8 @@ std::string windows_path(const std::string& path) {
     return p;
 }
 
+namespace {
+
 bool save_window(HWND w, const std::string& path) {
     RECT r{};
     GetWindowRect(w, &r);
@@ -56,6 +58,8 @@ bool save_window(HWND w, const std::string& path) {
     ReleaseDC(w, src);
     return written;
 }
+
+}  // namespace
 
 void run_screenshot(Ui& ui, Report& report, const std::string& bmp_path, int len) {
     Session t(ui, report);
