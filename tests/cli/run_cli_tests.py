@@ -624,10 +624,23 @@ def main():
     ap.add_argument("--seed", type=int, default=20261207)
     a = ap.parse_args()
     QNS, PREFIX = a.qns, [a.emulator] if a.emulator else []
+    keeper = None
+    if PREFIX:
+        # A wineserver exits 3 s after its last client, and a qns.exe that
+        # starts just then fails ("wine client error ... Connection reset by
+        # peer"). So one qns.exe waits on its input for the whole run.
+        keeper = subprocess.Popen(PREFIX + [QNS, "--format=tsv"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                  stderr=subprocess.DEVNULL)
+        keeper.stdin.write(b"7\n")
+        keeper.stdin.flush()
+        check(keeper.stdout.readline().startswith(b"7\t7\t"), "Wine did not start qns.exe")
     for part in (expect_examples, lambda: expect_plain_options(a.version), expect_bad, expect_batches,
                  expect_streaming, expect_io_failures, expect_all_modes, lambda: expect_ranges([1, 8, 17, 32, 33, 63, 64]),
                  lambda: expect_differential(a.reference, a.seed, 24, 250), lambda: expect_edges(a.reference)):
         part()
+    if keeper:
+        keeper.stdin.close()
+        check(keeper.wait(60) == 0, "qns.exe at the end of its input: status %r" % keeper.returncode)
     for f in failures[:60]:
         print("FAIL:", f)
     print("%d checks, %d failed" % (checks, len(failures)))
