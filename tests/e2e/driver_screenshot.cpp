@@ -26,13 +26,7 @@ bool save_window(HWND w, const std::string& path) {
     if (width <= 0 || height <= 0) return false;
     HDC src = GetWindowDC(w);
     HDC mem = CreateCompatibleDC(src);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = height;  // bottom-up, as a BMP file stores it
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = rgb_bitmap(width, height, 24);  // bottom-up, as a BMP file stores it
     void* bits = nullptr;
     HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, bmp);

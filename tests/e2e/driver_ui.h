@@ -67,6 +67,19 @@ private:
     std::string context_;
 };
 
+// The header of an uncompressed RGB bitmap of width x height pixels;
+// a negative height is top-down, as GDI reads it.
+inline BITMAPINFO rgb_bitmap(int width, int height, WORD bits) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = bits;
+    bi.bmiHeader.biCompression = BI_RGB;
+    return bi;
+}
+
 // Prints a line at once (stdout is a pipe under ctest).
 void say(const char* fmt, ...);
 // A text with tabs, line breaks and other control bytes made visible.
