@@ -37,7 +37,6 @@ const char* hint(int error) {
         case 2: return "remove them, or let --fix refine the input";
         case 3: return "give a smaller number, or another base or mode";
         case 4: return "let --fix remove the sign, or use -m ones or twos for decimal input";
-        case 5: return "use a length above 32 for 64-bit numbers, e.g. -l 64";  // 0x03 that 64 bits take
         default: return "";
     }
 }
@@ -166,7 +165,8 @@ void Session::convert_one(const char* text, std::size_t length, Mode mode, Resul
     } else {
         r.error = static_cast<int>(o.error);
         r.reason = controller::error_summary(o.error);
-        r.remedy = hint(o.wider_fits ? 5 : r.error);
+        // 0x03 of a number that a length above 32 takes: the way there.
+        r.remedy = o.wider_fits ? "use a length above 32 for 64-bit numbers, e.g. -l 64" : hint(r.error);
     }
 }
 

@@ -70,17 +70,8 @@ void put_decimal(Window& w, Value v, bool is_signed, Bits bits) {
         w.set_int(result_box1, static_cast<int>(static_cast<std::uint32_t>(v)), is_signed);
         return;
     }
-    char text[24];
-    char* p = text + sizeof text;
-    *--p = '\0';
-    const bool negative = is_signed && (v >> 63) != 0;
-    Value m = negative ? Value{0} - v : v;  // unsigned: the magnitude of INT64_MIN too
-    do {
-        *--p = static_cast<char>('0' + m % 10);
-        m /= 10;
-    } while (m != 0);
-    if (negative) *--p = '-';
-    w.set_text(result_box1, p);
+    char text[decimal_size];
+    w.set_text(result_box1, decimal_text(v, is_signed, 64, text));
 }
 
 enum class Next { done, remove_sign, refine };

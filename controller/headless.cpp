@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "controller/internal.h"
 #include "controller/messages.h"
 
 namespace controller {
@@ -118,20 +119,8 @@ void MemoryWindow::find_bases() {
 }
 
 void MemoryWindow::set_int(int control, int value, bool is_signed) {
-    // Plain decimal, written from the right: the magnitude in unsigned
-    // arithmetic, so that INT_MIN has one too.
-    char buf[16];
-    char* p = buf + sizeof buf;
-    *--p = '\0';
-    const auto bits = static_cast<std::uint32_t>(value);
-    const bool negative = is_signed && value < 0;
-    std::uint32_t m = negative ? 0u - bits : bits;
-    do {
-        *--p = static_cast<char>('0' + m % 10u);
-        m /= 10u;
-    } while (m != 0);
-    if (negative) *--p = '-';
-    set_text(control, p);
+    char buf[decimal_size];
+    set_text(control, decimal_text(static_cast<std::uint32_t>(value), is_signed, 32, buf));
 }
 
 Answer MemoryWindow::message(const char* t, const char*, MessageStyle style) {
@@ -199,8 +188,6 @@ Outcome convert(MemoryWindow& w, const char* t) {
     start(w);
     return outcome_of(w);
 }
-
-
 
 Outcome answer_yes(MemoryWindow& w, Outcome last) {
     if (last.converted || (last.error != Error::sign && last.error != Error::invalid)) return last;

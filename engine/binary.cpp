@@ -15,7 +15,7 @@ namespace {
 // A character XOR '0' is 0 or 1 exactly for the two binary digits, so the OR
 // of characters XOR '0' tells whether all of them are digits; only then is the
 // value gathered from them theirs.
-
+//
 // The value of the n (at most 64) characters at text when all of them are
 // binary digits, in value; false when one is not. Eight characters at a time
 // where bytes are stored little end first: their XOR '0' is eight bytes of 0
@@ -67,19 +67,10 @@ char* regroup(const char* bin, char* out, int n) {
         const std::size_t first = q * group_bits;
         unsigned v = 0;
         unsigned seen = 0;
-        if (first >= pad) {  // the whole group within the text: no '0's to put in front
-            const char* group = bin + skip + (first - pad);
-            for (std::size_t k = 0; k < group_bits; ++k) {
-                const unsigned d = static_cast<unsigned char>(group[k]) ^ unsigned{'0'};
-                seen |= d;
-                v = (v << 1) | d;
-            }
-        } else {
-            for (std::size_t pos = first; pos < first + group_bits; ++pos) {
-                const unsigned d = pos < pad ? 0u : static_cast<unsigned char>(bin[skip + (pos - pad)]) ^ unsigned{'0'};
-                seen |= d;
-                v = (v << 1) | d;
-            }
+        for (std::size_t pos = first; pos < first + group_bits; ++pos) {
+            const unsigned d = pos < pad ? 0u : static_cast<unsigned char>(bin[skip + (pos - pad)]) ^ unsigned{'0'};
+            seen |= d;
+            v = (v << 1) | d;
         }
         out[q] = (seen & ~1u) == 0 ? detail::digit_chars[v] : '0';
     }
